@@ -1,0 +1,36 @@
+// How long one full scene takes: sort, faces, walls, rims, cup and ball into the back buffer.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "play/game.h"
+#include "render/scene_painter.h"
+
+namespace {
+void FullScene(benchmark::State& state) {
+    Game game;
+    InitCourse(game);
+    const int hole = static_cast<int>(state.range(0));
+    LoadHole(game.course, hole, game.solid);
+    ScenePictures pictures = MakeScenePictures();
+    BallSprite sprite;
+    const Hole& data = game.course[hole];
+    float spin = 0;
+    for (auto _ : state) {
+        game.view.spin = spin;
+        spin += 2.0f;
+        DrawFullScene(pictures, game.view, game.solid, game.scene, data.wallColour, float(data.teeX),
+                      float(data.teeY), float(data.teeZ), &sprite);
+        benchmark::DoNotOptimize(pictures.backBuffer.constBits());
+    }
+}
+BENCHMARK(FullScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

@@ -1,0 +1,32 @@
+#include "course/face_geometry.h"
+
+#include <cmath>
+
+double FaceGeometry::HeightAt(double x, double y) const {
+    return Z(1) + (x - X(1)) * (Z(2) - Z(1)) / double(X(2) - X(1)) +
+           (y - Y(1)) * (Z(3) - Z(2)) / double(Y(3) - Y(2));
+}
+
+double FaceGeometry::SignedArea() const {
+    double twice = 0;
+    for (int k = 1; k <= Corners(); ++k) twice += double(X(k)) * Y(k + 1) - double(X(k + 1)) * Y(k);
+    return twice / 2;
+}
+
+double FaceGeometry::EdgeLength(int edge) const {
+    return std::hypot(double(X(edge + 1) - X(edge)), double(Y(edge + 1) - Y(edge)));
+}
+
+long long FaceGeometry::TurnAt(int edge) const {
+    const long long ax = X(edge + 1) - X(edge), ay = Y(edge + 1) - Y(edge);
+    const long long bx = X(edge + 2) - X(edge + 1), by = Y(edge + 2) - Y(edge + 1);
+    return ax * by - ay * bx;
+}
+
+bool FaceGeometry::StrictlyContains(double x, double y) const {
+    for (int k = 1; k <= Corners(); ++k) {
+        const double ex = X(k + 1) - X(k), ey = Y(k + 1) - Y(k);
+        if (ex * (y - Y(k)) - ey * (x - X(k)) >= 0) return false;  // left of or on the edge
+    }
+    return true;
+}

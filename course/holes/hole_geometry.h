@@ -1,0 +1,29 @@
+#pragma once
+
+#include <vector>
+
+/// A vertex of a hole in course units; z is the height above the base.
+struct VertexData {
+    int x, y, z;
+};
+
+/// A face: its corners (vertex numbers, clockwise from above) and, for each edge from
+/// corner k to the next, the face across it or 0 for a cushion.
+struct FaceData {
+    std::vector<int> corners;
+    std::vector<int> neighbours;
+};
+
+/// The shape of one hole as authored: vertices 1..n in order, faces 1..m in order.
+/// Name, par, tee, cup and wall colour come from the course table.
+struct HoleGeometry {
+    std::vector<VertexData> vertices;
+    std::vector<FaceData> faces;
+};
+
+/// The authored shape of hole 1..36; empty for a hole without geometry.
+HoleGeometry HoleGeometryOf(int hole);
+
+// One function per hole, each in a file of its own.
+HoleGeometry Hole01Basic();
+HoleGeometry Hole03Dip();

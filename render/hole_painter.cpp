@@ -1,0 +1,59 @@
+#include "render/hole_painter.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+#include "render/gdi_shapes.h"
+
+namespace {
+const QColor kRimColour(128, 48, 0);
+
+QPoint ScreenPoint(const Scene& scene, int vertex) {
+    return {static_cast<int>(scene.screenX[vertex]), static_cast<int>(scene.screenY[vertex])};
+}
+
+void DrawRims(QPainter& painter, const Solid& solid, const Scene& scene, int face) {
+    painter.setPen(QPen(kRimColour, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const int c = solid.faceCorners[face];
+    for (int k = 1; k <= c; ++k) {
+        if (solid.neighbour[face][k] != 0) continue;
+        const int a = solid.faceVertex[face][k];
+        const int b = solid.faceVertex[face][k == c ? 1 : k + 1];
+        painter.drawLine(ScreenPoint(scene, a), ScreenPoint(scene, b));
+    }
+}
+}  // namespace
+
+void DrawFaces(QImage& backBuffer, const Solid& solid, Scene& scene, Colour wallColour) {
+    ProjectVertices(solid, scene);
+    QPainter painter(&backBuffer);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+
+    int topFacesDrawn = 0;
+    QColor colour(0, 128, 0);
+    for (int i = 1; i <= scene.drawCount; ++i) {
+        const int g = scene.drawOrder[i];
+        if (g < kBaseOffset) {
+            ++topFacesDrawn;
+            const int s = (4 * topFacesDrawn) % 256;
+            colour = QColor(s, (s + 128) % 256, s);
+        } else if (g > 200) {
+            colour = ToQColor(wallColour);
+        }
+        QPolygon polygon;
+        for (int k = 1; k <= solid.faceCorners[g]; ++k)
+            polygon << ScreenPoint(scene, solid.faceVertex[g][k]);
+        painter.setPen(QPen(colour, 0));
+        painter.setBrush(colour);
+        painter.drawPolygon(polygon);
+        DrawRims(painter, solid, scene, g % kBaseOffset);
+    }
+}
+
+void DrawCup(QImage& backBuffer, Scene& scene) {
+    ProjectCup(scene);
+    QPainter painter(&backBuffer);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    FillEllipse(painter, static_cast<int>(scene.cupScreenX - 9), static_cast<int>(scene.cupScreenY - 4),
+                static_cast<int>(scene.cupScreenX + 9), static_cast<int>(scene.cupScreenY + 4), Qt::black);
+}

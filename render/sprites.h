@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+
+// The game's pictures, drawn by code so that nobody else's artwork is needed.
+// All are RGB32 so that the sprite raster operations work bit by bit.
+
+/// A 64 x 64 dark-green grass texture that tiles seamlessly.
+QImage MakeGrassTile();
+/// 16 ball frames in a 4 x 4 grid of 16 x 16 cells: a white dimpled ball on black, the
+/// dimples shifted from cell to cell so that stepping through the cells looks like rolling.
+QImage MakeBallSheet();
+/// 16 x 16: a filled circle 15 pixels across in the top-left, black inside, white outside.
+QImage MakeBallMask();
+
+/// The grass tile repeated over 640 x 448 pixels: 10 columns by 7 rows.
+void DrawBackground(QImage& backBuffer, const QImage& grassTile);

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include "render/ball_painter.h"
+#include "render/sprites.h"
+
+namespace {
+class BallOnGrass : public ::testing::Test {
+protected:
+    void SetUp() override {
+        back_.fill(qRgb(10, 80, 10));
+        sprite_.screenX = 100;
+        sprite_.screenY = 100;
+        SaveUnderBall(back_, sprite_);
+    }
+    void MoveTo(float x, float y) {
+        sprite_.viewX = x - scene_.viewOriginX;
+        sprite_.viewY = scene_.viewOriginY - y;
+        DrawBall(back_, images_, scene_, sprite_, true);
+    }
+    QImage back_ = QImage(640, 480, QImage::Format_RGB32);
+    BallImages images_{MakeBallSheet(), MakeBallMask()};
+    BallSprite sprite_;
+    Scene scene_;
+};
+
+TEST_F(BallOnGrass, RepairsTheOldPlaceWhenMoving) {
+    MoveTo(100, 100);
+    const QImage once = back_.copy();
+    MoveTo(100, 100);
+    EXPECT_EQ(back_, once);  // a ball at rest redraws the same picture
+    MoveTo(200, 150);
+    EXPECT_EQ(back_.pixel(100, 93), qRgb(10, 80, 10));
+    EXPECT_NE(back_.pixel(200, 143), qRgb(10, 80, 10));
+    EXPECT_EQ(back_.pixel(200, 152), qRgb(0, 96, 0));  // shadow below the ball
+}
+
+TEST_F(BallOnGrass, FrameFollowsThePixelPositionModuloFour) {
+    struct Case {
+        float x;
+        int column;
+    };
+    for (const Case& c : {Case{100, 0}, Case{101, 1}, Case{103.5f, 3}, Case{104, 0}, Case{-5, 1}, Case{-6.5f, 2}}) {
+        MoveTo(c.x, 100);
+        EXPECT_EQ(sprite_.frameColumn, c.column) << c.x;
+    }
+}
+
+TEST_F(BallOnGrass, OffTheEdgeDrawsNothingOutside) {
+    MoveTo(-3, 5);
+    MoveTo(637, 478);
+    SUCCEED();  // the sanitizers watch for writes outside the picture
+}
+
+TEST(BallMask, IsAFilledCircleFifteenAcross) {
+    const QImage mask = MakeBallMask();
+    EXPECT_EQ(mask.pixel(7, 7), qRgb(0, 0, 0));
+    EXPECT_EQ(mask.pixel(0, 7), qRgb(0, 0, 0));
+    EXPECT_EQ(mask.pixel(14, 7), qRgb(0, 0, 0));
+    EXPECT_EQ(mask.pixel(15, 7), qRgb(255, 255, 255));
+    EXPECT_EQ(mask.pixel(0, 0), qRgb(255, 255, 255));
+}
+}  // namespace

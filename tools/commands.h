@@ -1,0 +1,16 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "play/game.h"
+
+/// One command of quelvane-tool: reads its options, prints JSON to `out`, returns the
+/// exit status. Bad options throw UsageError.
+using ToolCommand = int (*)(Game& game, const std::vector<std::string>& options, std::ostream& out);
+
+int HolesCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
+int ValidateCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
+int DrawOrderCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
+int RenderCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
