@@ -3,6 +3,7 @@
 #include "course/hole.h"
 #include "course/solid.h"
 #include "play/ball_state.h"
+#include "play/tournament.h"
 #include "render/view_transform.h"
 
 /// All game state, owned by the main window; every other window works on a reference.
@@ -13,6 +14,7 @@ struct Game {
     Scene scene;           ///< the last full scene's arrays
     int currentHole = 0;   ///< 1..36, 0 before any hole is loaded
     BallState ball;        ///< the live ball of the current player
+    Tournament tournament; ///< players, settings and progress
 };
 
 /// Fills the catalogue with the 36 holes and gives the play fields their first values.

@@ -14,3 +14,7 @@ int HolesCommand(Game& game, const std::vector<std::string>& options, std::ostre
 int ValidateCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
 int DrawOrderCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
 int RenderCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
+int RollCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
+int StrokeCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
+int SheetCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
+int SolveCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);

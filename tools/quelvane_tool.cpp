@@ -20,6 +20,10 @@ const CommandEntry kCommands[] = {
     {"validate", "validate [--hole N]", ValidateCommand},
     {"draw-order", "draw-order --hole N --spin S [--roll R] [--tilt T] [--ball X,Y,Z]", DrawOrderCommand},
     {"render", "render --hole N --spin S [--tilt T] --out FILE.png", RenderCommand},
+    {"roll", "roll --hole N --pos X,Y,Z --face F --vel VX,VY [--frames M] [--trace]", RollCommand},
+    {"stroke", "stroke --spin S --tilt T --mode 1|2 --from X,Y --to X,Y", StrokeCommand},
+    {"sheet", "sheet --out FILE.png", SheetCommand},
+    {"solve", "solve --hole N", SolveCommand},
 };
 
 void PrintUsage(std::ostream& out) {

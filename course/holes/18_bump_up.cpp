@@ -1,0 +1,4 @@
+#include "course/holes/hole_geometry.h"
+
+// Not laid out yet: an empty hole.
+HoleGeometry Hole18BumpUp() { return {}; }

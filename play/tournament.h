@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "course/colour.h"
+#include "course/limits.h"
+#include "play/ball_state.h"
+
+inline constexpr int kPlayerSlots = 8;
+
+enum class PlayerStatus : std::uint8_t { Absent = 0, Playing = 1, Finished = 2 };
+
+/// One of the eight player slots; per-hole tables are indexed by course hole 1..36.
+struct PlayerRecord {
+    std::string name;  ///< at most 16 characters; empty for a slot without a player
+    std::array<int, kHoleCount + 1> strokes{};
+    int totalStrokes = 0;
+    std::array<int, kHoleCount + 1> overPar{};
+    int totalOverPar = 0;
+    PlayerStatus status = PlayerStatus::Absent;
+    std::array<std::uint8_t, kHoleCount + 1> holeDone{};
+    std::array<std::uint8_t, 5> seriesEntered{};  ///< 1..4: the 6-, 12-, 18- and 36-hole series
+};
+
+/// How many holes a tournament plays.
+enum HoleCountMode : int { kSixHoles = 0, kTwelveHoles = 1, kEighteenHoles = 2, kAllHoles = 3, kSelectedHoles = 4 };
+/// In which order the holes are played.
+enum HoleOrder : int { kHoleSequence = 0, kHoleRandom = 1, kHoleBackward = 2 };
+/// In which order the players start each hole.
+enum PlayerOrder : int { kPlayerSequence = 0, kPlayerRandom = 1, kLastFirst = 2 };
+
+/// The record of the game in progress: players, settings and progress.
+struct Tournament {
+    std::array<PlayerRecord, kPlayerSlots + 1> players;  ///< slots 1..8; slot 0 is spare
+
+    // Settings, written by the dialogs.
+    int holeCountMode = kAllHoles;
+    int holeOrder = kHoleSequence;
+    std::array<std::uint8_t, kHoleCount + 1> holeSelected{};
+    int playerOrder = kPlayerSequence;
+
+    // Progress.
+    int currentHole = 0;
+    std::array<std::uint8_t, kHoleCount + 1> holePlayed{};
+    int currentPlayer = 0;
+    int previousPlayer = 0;
+    std::array<int, kPlayerSlots + 2> turnOrder{};  ///< positions 1..8, -1 empty; 9 always 0
+    int turnIndex = 0;
+    std::array<BallState, kPlayerSlots + 1> playerBall{};  ///< each player's waiting ball
+};
+
+/// The fixed colour of each player slot (red in the low byte): white, red, orange, yellow,
+/// green, blue, magenta, cyan for slots 1..8.
+inline constexpr std::array<Colour, kPlayerSlots + 1> kPlayerColours = {
+    0x000000, 0xFFFFFF, 0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF00, 0xFF0000, 0xFF00FF, 0xFFFF00,
+};
