@@ -104,7 +104,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::ShowHole(int hole) {
-    game_.currentHole = hole;
+    game_.tournament.currentHole = hole;
     LoadHole(game_.course, hole, game_.solid);
     const Hole& shown = game_.course[IsHoleNumber(hole) ? hole : 0];
     game_.ball.x = static_cast<float>(shown.teeX);

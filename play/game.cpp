@@ -12,5 +12,5 @@ void InitCourse(Game& game) {
     game.solid.cupY = 150.0f;
     game.solid.cupZ = 160.0f;
     game.view = ViewAngles{0.0f, 0.0f, -60.0f};
-    game.currentHole = 0;
+    game.tournament.currentHole = 0;
 }

@@ -12,7 +12,6 @@ struct Game {
     Solid solid;           ///< the loaded hole
     ViewAngles view;       ///< the main view's angles
     Scene scene;           ///< the last full scene's arrays
-    int currentHole = 0;   ///< 1..36, 0 before any hole is loaded
     BallState ball;        ///< the live ball of the current player
     Tournament tournament; ///< players, settings and progress
 };

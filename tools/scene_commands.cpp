@@ -30,7 +30,7 @@ SceneRequest ReadScene(Game& game, const ToolArgs& args) {
         request.ballZ = static_cast<float>(ball[2]);
     }
     LoadHole(game.course, request.hole, game.solid);
-    game.currentHole = request.hole;
+    game.tournament.currentHole = request.hole;
     game.view = request.view;
     return request;
 }
