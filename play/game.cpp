@@ -13,4 +13,5 @@ void InitCourse(Game& game) {
     game.solid.cupZ = 160.0f;
     game.view = ViewAngles{0.0f, 0.0f, -60.0f};
     game.tournament.currentHole = 0;
+    game.playState = PlayState::Idle;
 }
