@@ -5,6 +5,7 @@
 #include <string>
 
 #include "course/colour.h"
+#include "course/hole.h"
 #include "course/limits.h"
 #include "play/ball_state.h"
 
@@ -25,7 +26,13 @@ struct PlayerRecord {
 };
 
 /// How many holes a tournament plays.
-enum HoleCountMode : int { kSixHoles = 0, kTwelveHoles = 1, kEighteenHoles = 2, kAllHoles = 3, kSelectedHoles = 4 };
+enum HoleCountMode : int {
+    kSixHoles = 0,
+    kTwelveHoles = 1,
+    kEighteenHoles = 2,
+    kAllHoles = 3,
+    kSelectedHoles = 4
+};
 /// In which order the holes are played.
 enum HoleOrder : int { kHoleSequence = 0, kHoleRandom = 1, kHoleBackward = 2 };
 /// In which order the players start each hole.
@@ -56,3 +63,28 @@ struct Tournament {
 inline constexpr std::array<Colour, kPlayerSlots + 1> kPlayerColours = {
     0x000000, 0xFFFFFF, 0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF00, 0xFF0000, 0xFF00FF, 0xFFFF00,
 };
+
+class Random;
+
+/// Clears every slot's scores and the progress for a new tournament; names and status stay.
+void StartTournament(Tournament& tournament);
+
+/// Counts one stroke of the current player on the current hole and updates his over-par.
+void RecordStroke(Tournament& tournament, const Course& course);
+
+/// OverPar[h] of slot p from its strokes and the hole's par; TotalOverPar summed anew.
+void RecomputeOverPar(Tournament& tournament, const Course& course, int player, int hole);
+
+/// Marks the current hole played and makes the next one current; false when none is left,
+/// in which case the current hole stays the last one played.
+bool ChooseNextHole(Tournament& tournament, Random& random);
+
+/// Fills the turn order of a new hole from the playing slots and the player order.
+void BuildTurnOrder(Tournament& tournament, Random& random);
+
+/// Passes the turn to the next playing slot in the turn order and returns it; 0 when
+/// nobody is left on this hole.
+int ChooseNextPlayer(Tournament& tournament, Random& random);
+
+/// A seventh stroke that did not hole out scores 9; returns whether the rule applied.
+bool ApplyStrokeLimit(Tournament& tournament, const Course& course);
