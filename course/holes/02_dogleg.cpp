@@ -1,4 +1,19 @@
 #include "course/holes/hole_geometry.h"
 
-// Not laid out yet: an empty hole.
-HoleGeometry Hole02Dogleg() { return {}; }
+// A lane from the lower left to the right that turns up into an octagonal green at the top.
+HoleGeometry Hole02Dogleg() {
+    return {
+        {
+            {-250, -100, 10}, {100, -100, 10}, {100, -200, 10}, {-250, -200, 10},
+            {200, -100, 10}, {200, -200, 10}, {100, 100, 10}, {200, 100, 10},
+            {100, 300, 10}, {200, 300, 10}, {250, 250, 10}, {250, 150, 10},
+            {50, 150, 10}, {50, 250, 10},
+        },
+        {
+            {{1, 2, 3, 4}, {0, 2, 0, 0}},
+            {{2, 5, 6, 3}, {3, 0, 0, 1}},
+            {{7, 8, 5, 2}, {4, 0, 2, 0}},
+            {{9, 10, 11, 12, 8, 7, 13, 14}, {0, 0, 0, 0, 3, 0, 0, 0}},
+        },
+    };
+}

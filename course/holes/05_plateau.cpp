@@ -1,4 +1,23 @@
 #include "course/holes/hole_geometry.h"
 
-// Not laid out yet: an empty hole.
-HoleGeometry Hole05Plateau() { return {}; }
+// Two raised octagonal greens (100): the tee on the upper left one, the cup on the lower
+// right one. A lane runs down from the first to a dip (50), turns, and climbs to the second.
+HoleGeometry Hole05Plateau() {
+    return {
+        {
+            {-200, 200, 100}, {-100, 200, 100}, {-50, 150, 100}, {-50, 50, 100},
+            {-100, 0, 100}, {-200, 0, 100}, {-250, 50, 100}, {-250, 150, 100},
+            {50, 150, 50}, {50, 50, 50}, {200, 150, 50}, {200, 50, 50},
+            {100, 50, 50}, {200, -50, 100}, {100, -50, 100}, {250, -100, 100},
+            {250, -200, 100}, {200, -250, 100}, {100, -250, 100}, {50, -200, 100},
+            {50, -100, 100},
+        },
+        {
+            {{1, 2, 3, 4, 5, 6, 7, 8}, {0, 0, 2, 0, 0, 0, 0, 0}},
+            {{3, 9, 10, 4}, {0, 3, 0, 1}},
+            {{9, 11, 12, 13, 10}, {0, 0, 4, 0, 2}},
+            {{13, 12, 14, 15}, {3, 0, 5, 0}},
+            {{15, 14, 16, 17, 18, 19, 20, 21}, {4, 0, 0, 0, 0, 0, 0, 0}},
+        },
+    };
+}

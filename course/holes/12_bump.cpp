@@ -1,4 +1,19 @@
 #include "course/holes/hole_geometry.h"
 
-// Not laid out yet: an empty hole.
-HoleGeometry Hole12Bump() { return {}; }
+// A straight lane over a bump (90) into an octagonal green on the right.
+HoleGeometry Hole12Bump() {
+    return {
+        {
+            {-250, 50, 10}, {-150, 50, 10}, {-150, -50, 10}, {-250, -50, 10},
+            {0, 50, 90}, {0, -50, 90}, {150, 50, 10}, {150, -50, 10},
+            {200, 100, 10}, {300, 100, 10}, {350, 50, 10}, {350, -50, 10},
+            {300, -100, 10}, {200, -100, 10},
+        },
+        {
+            {{1, 2, 3, 4}, {0, 2, 0, 0}},
+            {{2, 5, 6, 3}, {0, 3, 0, 1}},
+            {{5, 7, 8, 6}, {0, 4, 0, 2}},
+            {{9, 10, 11, 12, 13, 14, 8, 7}, {0, 0, 0, 0, 0, 0, 3, 0}},
+        },
+    };
+}

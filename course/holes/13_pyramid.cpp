@@ -1,4 +1,24 @@
 #include "course/holes/hole_geometry.h"
 
-// Not laid out yet: an empty hole.
-HoleGeometry Hole13Pyramid() { return {}; }
+// A square whose four sides slope up to a small flat top (60) that holds the cup; the tee
+// lies on the level border at the bottom edge.
+HoleGeometry Hole13Pyramid() {
+    return {
+        {
+            {-140, -140, 10}, {140, -140, 10}, {240, -240, 10}, {-240, -240, 10},
+            {-240, 240, 10}, {240, 240, 10}, {140, 140, 10}, {-140, 140, 10},
+            {-50, -50, 60}, {50, -50, 60}, {50, 50, 60}, {-50, 50, 60},
+        },
+        {
+            {{1, 2, 3, 4}, {5, 4, 0, 3}},
+            {{5, 6, 7, 8}, {0, 4, 6, 3}},
+            {{5, 8, 1, 4}, {2, 7, 1, 0}},
+            {{7, 6, 3, 2}, {2, 0, 1, 8}},
+            {{9, 10, 2, 1}, {9, 8, 1, 7}},
+            {{8, 7, 11, 12}, {2, 8, 9, 7}},
+            {{8, 12, 9, 1}, {6, 9, 5, 3}},
+            {{11, 7, 2, 10}, {6, 4, 5, 9}},
+            {{12, 11, 10, 9}, {6, 8, 5, 7}},
+        },
+    };
+}
