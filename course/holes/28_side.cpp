@@ -1,4 +1,25 @@
 #include "course/holes/hole_geometry.h"
 
-// Not laid out yet: an empty hole.
-HoleGeometry Hole28Side() { return {}; }
+// A lane into an octagonal green with a raised terrace (60) along its right side. Cushions
+// fence the terrace from the lane; it opens at the bottom beside the tee and at the top
+// onto the green.
+HoleGeometry Hole28Side() {
+    return {
+        {
+            {-100, -250, 10}, {0, -250, 10}, {0, -350, 10}, {-100, -350, 10}, {-100, 150, 10},
+            {0, 150, 10}, {100, -250, 10}, {100, -350, 10}, {0, -150, 60}, {100, -150, 60},
+            {0, 50, 60}, {100, 50, 60}, {100, 150, 10}, {50, 200, 10}, {100, 200, 10},
+            {-100, 350, 10}, {0, 350, 10}, {50, 300, 10}, {-150, 200, 10}, {-150, 300, 10},
+        },
+        {
+            {{1, 2, 3, 4}, {2, 3, 0, 0}},
+            {{5, 6, 2, 1}, {8, 0, 1, 0}},
+            {{2, 7, 8, 3}, {4, 0, 0, 1}},
+            {{9, 10, 7, 2}, {5, 0, 3, 0}},
+            {{11, 12, 10, 9}, {6, 0, 4, 0}},
+            {{6, 13, 12, 11}, {7, 0, 5, 0}},
+            {{14, 15, 13, 6}, {0, 0, 6, 8}},
+            {{16, 17, 18, 14, 6, 5, 19, 20}, {0, 0, 0, 7, 2, 0, 0, 0}},
+        },
+    };
+}

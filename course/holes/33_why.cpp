@@ -1,4 +1,20 @@
 #include "course/holes/hole_geometry.h"
 
-// Not laid out yet: an empty hole.
-HoleGeometry Hole33Why() { return {}; }
+// A Y: a stem up from the tee, one arm straight on to the cup, one arm off to the upper
+// right. All heights 10.
+HoleGeometry Hole33Why() {
+    return {
+        {
+            {-200, -150, 10}, {-100, -150, 10}, {-100, -300, 10}, {-200, -300, 10}, {-200, 0, 10},
+            {-100, 0, 10}, {-200, 100, 10}, {-100, 100, 10}, {-200, 300, 10}, {-100, 300, 10},
+            {50, 250, 10}, {50, 150, 10},
+        },
+        {
+            {{1, 2, 3, 4}, {2, 0, 0, 0}},
+            {{5, 6, 2, 1}, {3, 0, 1, 0}},
+            {{7, 8, 6, 5}, {4, 5, 2, 0}},
+            {{9, 10, 8, 7}, {0, 0, 3, 0}},
+            {{8, 11, 12, 6}, {0, 0, 0, 3}},
+        },
+    };
+}
