@@ -8,7 +8,9 @@ constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr double kFriction = 0.98;
 constexpr double kRestSpeed = 0.05;
 
-double Radians(double degrees) { return degrees * kPi / 180.0; }
+double Radians(double degrees) {
+    return degrees * kPi / 180.0;
+}
 
 struct Corner {
     int x, y, z;
@@ -87,8 +89,10 @@ StepEvents PhysicsStep(const Solid& solid, const Hole& hole, BallState& ball, St
     const int dzBC = c.z - b.z;
     ball.z = static_cast<float>(a.z + (double(ball.x) - a.x) * dzAB / dxAB +
                                 (double(ball.y) - a.y) * dzBC / dyBC);
-    ball.vx = static_cast<float>(ball.vx - 0.5 * dzAB / std::sqrt(double(dxAB * dxAB + dzAB * dzAB)));
-    ball.vy = static_cast<float>(ball.vy + 0.5 * dzBC / std::sqrt(double(dyBC * dyBC + dzBC * dzBC)));
+    ball.vx =
+        static_cast<float>(ball.vx - 0.5 * dzAB / std::sqrt(double(dxAB * dxAB + dzAB * dzAB)));
+    ball.vy =
+        static_cast<float>(ball.vy + 0.5 * dzBC / std::sqrt(double(dyBC * dyBC + dzBC * dzBC)));
 
     ball.x = static_cast<float>(double(ball.x) + ball.vx);
     ball.y = static_cast<float>(double(ball.y) + ball.vy);
@@ -100,7 +104,8 @@ StepEvents PhysicsStep(const Solid& solid, const Hole& hole, BallState& ball, St
     // The edge test works on speed and heading, so that a wall only turns the heading.
     const float vz = ball.vz;
     ball.vz = 0.0f;
-    ball.speed = static_cast<float>(std::sqrt(double(ball.vx) * ball.vx + double(ball.vy) * ball.vy));
+    ball.speed =
+        static_cast<float>(std::sqrt(double(ball.vx) * ball.vx + double(ball.vy) * ball.vy));
     ball.heading = HeadingOf(ball.vx, ball.vy);
 
     // Only the edges of the face the step began on are tested. A wall puts the ball back and

@@ -6,12 +6,18 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 constexpr double kDegreesPerRadian = 57.29577951308232;
 
-double Radians(double degrees) { return degrees * kPi / 180.0; }
+double Radians(double degrees) {
+    return degrees * kPi / 180.0;
+}
 }  // namespace
 
-int LongestAimLine(int aimMode) { return aimMode == kStrongStroke ? 50 : 250; }
+int LongestAimLine(int aimMode) {
+    return aimMode == kStrongStroke ? 50 : 250;
+}
 
-double StrokeFactor(int aimMode) { return aimMode == kStrongStroke ? 0.8 : 0.1; }
+double StrokeFactor(int aimMode) {
+    return aimMode == kStrongStroke ? 0.8 : 0.1;
+}
 
 AimPoint ClampAimEnd(int aimMode, AimPoint start, AimPoint mouse) {
     const double dx = double(mouse.x) - start.x;
