@@ -1,14 +1,21 @@
 #include "app/main_window.h"
 
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
+#include "app/aim_line.h"
 #include "app/menu_icons.h"
 #include "app/status_bar.h"
+#include "play/tournament.h"
+#include "render/gdi_shapes.h"
+#include "render/hole_painter.h"
 #include "render/raster.h"
+#include "render/sprites.h"
 
 namespace {
 constexpr int kClientWidth = 630;
@@ -31,6 +38,13 @@ TForm1::TForm1(QWidget* parent)
     statusBar1_->SetOwnerDraw([this](QPainter& painter, const QRect& rect) { StatusBar1DrawPanel(painter, rect); });
     BuildMenu();
     FormCreate();
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    frameTimer_.setSingleShot(true);
+    connect(&frameTimer_, &QTimer::timeout, this, [this] {
+        AppIdle();
+        ScheduleFrame();
+    });
+    ScheduleFrame();
 }
 
 TForm1::~TForm1() = default;
@@ -85,6 +99,8 @@ void TForm1::BuildMenu() {
     About = item(help, "&About...", 15);
 
     connect(Exit, &QAction::triggered, this, &QWidget::close);
+    connect(Start, &QAction::triggered, this, &TForm1::StartClick);
+    connect(Stop, &QAction::triggered, this, &TForm1::StopClick);
 }
 
 void TForm1::FormCreate() {
@@ -99,6 +115,9 @@ void TForm1::FormCreate() {
     pictures_ = MakeScenePictures();
     surface_ = QImage(kClientWidth, kSceneHeight, QImage::Format_RGB32);
     statusBar1_->SetPanelText(8, "Select players and start!");
+    game_.sinkFrame = -1;
+    play_.StartClock(clock_->Ticks());
+    random_.Seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     InitCourse(game_);
     PresentFrame();
 }
@@ -133,18 +152,173 @@ void TForm1::FormActivate() {
     if (frameGeometry().top() - screenTop < 40) move(frameGeometry().left(), screenTop);
 }
 
-void TForm1::StatusBar1DrawPanel(QPainter& painter, const QRect& rect) {
-    // No player yet: a light grey square where the flag goes.
-    painter.setPen(QColor(0xC0, 0xC0, 0xC0));
-    painter.setBrush(QColor(0xC0, 0xC0, 0xC0));
-    painter.drawRect(QRect(rect.left(), rect.top(), 15, 15));
+namespace {
+// An upright or level line from (x0, y0) towards (x1, y1), the end pixel left out.
+void StraightLine(QPainter& painter, int x0, int y0, int x1, int y1, Colour colour) {
+    const int stepX = x1 > x0 ? 1 : (x1 < x0 ? -1 : 0);
+    const int stepY = y1 > y0 ? 1 : (y1 < y0 ? -1 : 0);
+    painter.setPen(ToQColor(colour));
+    for (int x = x0, y = y0; x != x1 || y != y1; x += stepX, y += stepY) painter.drawPoint(x, y);
 }
 
+struct FlagColumn {
+    int x, top, bottom;
+};
+// The cloth: columns whose tops and bottoms wave to the right of the pole.
+constexpr FlagColumn kCloth[] = {
+    {3, 2, 11}, {4, 1, 11}, {5, 1, 10}, {6, 1, 10},  {7, 1, 10},
+    {8, 2, 11}, {9, 2, 11}, {10, 3, 12}, {11, 4, 12}, {12, 4, 11},
+};
+struct FlagLine {
+    int x0, y0, x1, y1;
+};
+constexpr FlagLine kClothShadow[] = {
+    {3, 11, 5, 11}, {5, 10, 8, 10},   {7, 11, 10, 11},
+    {9, 12, 12, 12}, {12, 11, 13, 11}, {13, 10, 13, 4},
+};
+constexpr Colour kPoleColour = 0x000080;
+constexpr Colour kClothShadowColour = 0x808080;
+constexpr Colour kNoFlagColour = 0xC0C0C0;
+}  // namespace
+
+void TForm1::StatusBar1DrawPanel(QPainter& painter, const QRect& rect) {
+    const int left = rect.left(), top = rect.top();
+    const int player = game_.tournament.currentPlayer;
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (player < 1 || player > kPlayerSlots || game_.playState == PlayState::Idle) {
+        painter.setPen(ToQColor(kNoFlagColour));
+        painter.setBrush(ToQColor(kNoFlagColour));
+        painter.drawRect(QRect(left, top, 15, 15));
+        return;
+    }
+    for (int x : {1, 2}) StraightLine(painter, left + x, top + 1, left + x, top + 14, kPoleColour);
+    for (const FlagColumn& column : kCloth)
+        StraightLine(painter, left + column.x, top + column.top, left + column.x,
+                     top + column.bottom, kPlayerColours[player]);
+    for (const FlagLine& line : kClothShadow)
+        StraightLine(painter, left + line.x0, top + line.y0, left + line.x1, top + line.y1,
+                     kClothShadowColour);
+}
+
+void TForm1::StartClick() {
+    if (TournamentInPlay(game_.playState)) return;
+    play_.StartTournamentPlay();
+}
+
+void TForm1::StopClick() {
+    const Prompt::Answer answer = prompt_->Ask("Are you sure you want to quit the tournament?",
+                                               "Stop Tournament?", Prompt::Buttons::YesNo,
+                                               Prompt::Icon::Exclamation, Prompt::Answer::No);
+    if (answer == Prompt::Answer::Yes) play_.StopTournamentPlay();
+}
+
+void TForm1::FormMouseDown(Qt::MouseButton button, int x, int y) {
+    switch (button) {
+        case Qt::LeftButton: play_.MouseDown(MouseButton::Left, x, y); break;
+        case Qt::RightButton: play_.MouseDown(MouseButton::Right, x, y); break;
+        default: play_.MouseDown(MouseButton::Middle, x, y); break;
+    }
+}
+
+void TForm1::FormMouseMove(int x, int y) { play_.MouseMove(x, y); }
+
+void TForm1::FormMouseUp(Qt::MouseButton, int x, int y) { play_.MouseUp(x, y); }
+
+void TForm1::AppIdle() { play_.AppIdle(clock_->Ticks()); }
+
+void TForm1::UseClock(Clock& clock) {
+    clock_ = &clock;
+    play_.StartClock(clock_->Ticks());
+}
+
+void TForm1::ScheduleFrame() {
+    frameTimer_.start(PlayLoop::MillisecondsToNextFrame(clock_->Ticks()));
+}
+
+void TForm1::SetPanelText(int panel, const std::string& text) {
+    statusBar1_->SetPanelText(panel, QString::fromStdString(text));
+}
+
+void TForm1::RepaintStatusBar() { statusBar1_->update(); }
+
+// The scoreboard window does not exist yet: there is nothing to repaint.
+void TForm1::RepaintScoreboard() {}
+
+void TForm1::SetTournamentMenus(bool running) {
+    Start->setEnabled(!running);
+    Stop->setEnabled(running);
+    Players->setEnabled(!running);
+    Courses->setEnabled(!running);
+}
+
+void TForm1::PlaySound(const std::string& name, bool noStop) {
+    if (Sound->isChecked()) sounds_->Play(name, noStop);
+}
+
+// The Hole of Fame store does not exist yet: finished holes are not entered anywhere.
+void TForm1::UpdateRecords(int, int) {}
+
+void TForm1::DrawGrass() { DrawBackground(pictures_.backBuffer, pictures_.grassTile); }
+
+ViewPoint TForm1::DrawHoleScene() {
+    DrawBackground(pictures_.backBuffer, pictures_.grassTile);
+    const ViewPoint ball = PrepareScene(game_.view, game_.solid, game_.scene, game_.ball.x,
+                                        game_.ball.y, game_.ball.z);
+    const int hole = game_.tournament.currentHole;
+    DrawFaces(pictures_.backBuffer, game_.solid, game_.scene,
+              game_.course[IsHoleNumber(hole) ? hole : 0].wallColour);
+    DrawCup(pictures_.backBuffer, game_.scene);
+    return ball;
+}
+
+void TForm1::SaveUnderBall() { ::SaveUnderBall(pictures_.backBuffer, ballSprite_); }
+
+void TForm1::DrawBallSprite(float viewX, float viewY, bool withShadow) {
+    ballSprite_.viewX = viewX;
+    ballSprite_.viewY = viewY;
+    DrawBall(pictures_.backBuffer, pictures_.ball, game_.scene, ballSprite_, withShadow);
+}
+
+void TForm1::DrawLine(int x0, int y0, int x1, int y1, Colour colour) {
+    PlotLine(pictures_.backBuffer, x0, y0, x1, y1, ToQColor(colour).rgb());
+}
+
+void TForm1::InvertWindowLine(int x0, int y0, int x1, int y1, int width) {
+    const QRect touched = InvertPenLine(surface_, x0, y0, x1, y1, width);
+    client_->update(touched & QRect(0, 0, kClientWidth, kSceneHeight));
+}
+
+// The attract animation comes with its own change; until then the grass stands still.
+void TForm1::AttractFrame() {}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == client_ && event->type() == QEvent::Paint) {
-        QPainter painter(client_);
-        FormPaint(painter);
-        return true;
+    if (watched != client_) return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::Paint: {
+            QPainter painter(client_);
+            FormPaint(painter);
+            return true;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            FormMouseDown(mouse->button(), mouse->position().toPoint().x(),
+                          mouse->position().toPoint().y());
+            return true;
+        }
+        case QEvent::MouseMove: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            FormMouseMove(mouse->position().toPoint().x(), mouse->position().toPoint().y());
+            return true;
+        }
+        case QEvent::MouseButtonRelease: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            FormMouseUp(mouse->button(), mouse->position().toPoint().x(),
+                        mouse->position().toPoint().y());
+            return true;
+        }
+        default:
+            break;
     }
     return QMainWindow::eventFilter(watched, event);
 }

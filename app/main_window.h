@@ -3,8 +3,15 @@
 #include <QAction>
 #include <QImage>
 #include <QMainWindow>
+#include <QTimer>
 
+#include "app/message_box_prompt.h"
+#include "app/silent_sound_player.h"
+#include "app/standard_random.h"
+#include "app/steady_clock.h"
 #include "play/game.h"
+#include "play/play_host.h"
+#include "play/play_loop.h"
 #include "render/ball_painter.h"
 #include "render/scene_painter.h"
 
@@ -12,7 +19,7 @@ class StatusBar;
 
 /// The main game window: owns the game state and the pictures, shows the back buffer
 /// in its 630 x 404 client area above a nine-panel status bar.
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public PlayHost {
     Q_OBJECT
 
 public:
@@ -31,8 +38,26 @@ public:
     void ShowHole(int hole);
 
     /// Copies the whole back buffer, or one rectangle of it, to the window.
-    void PresentFrame();
-    void PresentRect(int x, int y, int width, int height);
+    void PresentFrame() override;
+    void PresentRect(int x, int y, int width, int height) override;
+
+    /// "&Start Tournament": starts a tournament with the players and settings as they are.
+    void StartClick();
+    /// "Sto&p Tournament": asks, and on Yes ends the tournament.
+    void StopClick();
+    /// Mouse events of the client area, in client pixels.
+    void FormMouseDown(Qt::MouseButton button, int x, int y);
+    void FormMouseMove(int x, int y);
+    void FormMouseUp(Qt::MouseButton button, int x, int y);
+    /// A wake-up of the frame loop: reads the clock and runs a frame when one has begun.
+    void AppIdle();
+
+    /// The platform seams; tests put their doubles in before they play.
+    void UseClock(Clock& clock);
+    void UsePrompt(Prompt& prompt) { prompt_ = &prompt; }
+    void UseSounds(SoundPlayer& sounds) { sounds_ = &sounds; }
+    Random& RandomSource() { return random_; }
+
 
     // Menu items, named after their captions.
     QAction* Open = nullptr;
@@ -58,6 +83,22 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // What play asks of the window.
+    void SetPanelText(int panel, const std::string& text) override;
+    void RepaintStatusBar() override;
+    void RepaintScoreboard() override;
+    void SetTournamentMenus(bool running) override;
+    void PlaySound(const std::string& name, bool noStop) override;
+    void UpdateRecords(int player, int hole) override;
+    void DrawGrass() override;
+    ViewPoint DrawHoleScene() override;
+    void SaveUnderBall() override;
+    void DrawBallSprite(float viewX, float viewY, bool withShadow) override;
+    void DrawLine(int x0, int y0, int x1, int y1, Colour colour) override;
+    void InvertWindowLine(int x0, int y0, int x1, int y1, int width) override;
+    void AttractFrame() override;
+
+    void ScheduleFrame();
     void BuildMenu();
     void FormCreate();
     void FormActivate();
@@ -71,4 +112,14 @@ private:
     QWidget* client_ = nullptr;
     StatusBar* statusBar1_ = nullptr;
     bool firstActivation_ = true;
+
+    SteadyClock steadyClock_;
+    StandardRandom random_;
+    SilentSoundPlayer silentSounds_;
+    MessageBoxPrompt messageBoxPrompt_{this};
+    Clock* clock_ = &steadyClock_;
+    Prompt* prompt_ = &messageBoxPrompt_;
+    SoundPlayer* sounds_ = &silentSounds_;
+    PlayLoop play_{game_, *this, random_};
+    QTimer frameTimer_;
 };

@@ -4,6 +4,8 @@
 
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
+    // Clicks on the bar are the bar's own and never reach the playing area above it.
+    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void StatusBar::SetPanelText(int panel, const QString& text) {

@@ -73,3 +73,163 @@ TEST(MainWindow, ShowingAHoleWithoutGeometryDrawsOnlyGrass) {
     SUCCEED();
 }
 }  // namespace
+
+namespace {
+class AnswerPrompt : public Prompt {
+public:
+    explicit AnswerPrompt(Answer answer) : answer_(answer) {}
+    Answer Ask(const std::string& text, const std::string& caption, Buttons buttons, Icon icon,
+               Answer defaultAnswer) override {
+        asked.push_back(caption + "|" + text);
+        EXPECT_EQ(buttons, Buttons::YesNo);
+        EXPECT_EQ(icon, Icon::Exclamation);
+        EXPECT_EQ(defaultAnswer, Answer::No);
+        return answer_;
+    }
+    std::vector<std::string> asked;
+
+private:
+    Answer answer_;
+};
+
+class HandClock : public Clock {
+public:
+    std::int64_t Ticks() override { return ticks; }
+    std::int64_t ticks = 1000;
+};
+
+// A form in the first aiming turn of a one-hole tournament for the players in `slots`.
+class FormInPlay : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form_.UseClock(clock_);
+        form_.RandomSource().Seed(7);
+        Tournament& t = form_.GameState().tournament;
+        for (int p : slots_) {
+            t.players[p].name = "Player" + std::to_string(p);
+            t.players[p].status = PlayerStatus::Playing;
+        }
+        t.holeCountMode = kSelectedHoles;
+        t.holeSelected[1] = 1;
+        form_.StartClick();
+        ASSERT_EQ(form_.GameState().playState, PlayState::Aiming);
+    }
+    QPoint Ball() {
+        const BallOnScreen& ball = form_.GameState().ballOnScreen;
+        return {static_cast<int>(ball.screenX), static_cast<int>(ball.screenY) - 7};
+    }
+    QImage Flag() {
+        const QImage bar = form_.StatusBar1()->grab().toImage();
+        const QRect r = form_.StatusBar1()->PanelRect(1);
+        return bar.copy(r.left(), r.top(), 16, 16);
+    }
+
+    std::vector<int> slots_ = {1, 6};
+    TForm1 form_;
+    HandClock clock_;
+};
+
+TEST_F(FormInPlay, FlagHasThePlayersColourAndItsExactLines) {
+    form_.GameState().tournament.currentPlayer = 6;
+    const QImage flag = Flag();
+    const QRgb blue = qRgb(0, 0, 255), pole = qRgb(128, 0, 0), shadow = qRgb(128, 128, 128);
+    EXPECT_EQ(flag.pixel(1, 1), pole);
+    EXPECT_EQ(flag.pixel(2, 13), pole);
+    EXPECT_NE(flag.pixel(1, 14), pole);  // the end pixel is left out
+    EXPECT_EQ(flag.pixel(4, 1), blue);
+    EXPECT_EQ(flag.pixel(3, 10), blue);
+    EXPECT_NE(flag.pixel(3, 1), blue);
+    EXPECT_EQ(flag.pixel(11, 11), blue);
+    EXPECT_EQ(flag.pixel(3, 11), shadow);
+    EXPECT_EQ(flag.pixel(13, 5), shadow);
+    EXPECT_NE(flag.pixel(13, 4), shadow);  // end pixels are left out
+    EXPECT_EQ(flag.pixel(11, 12), shadow);
+    EXPECT_NE(flag.pixel(12, 12), shadow);
+
+    form_.GameState().tournament.currentPlayer = 1;
+    EXPECT_EQ(Flag().pixel(6, 5), qRgb(255, 255, 255));
+}
+
+TEST_F(FormInPlay, StopAsksAndOnlyYesEndsTheTournament) {
+    StatusBar* bar = form_.StatusBar1();
+    AnswerPrompt no(Prompt::Answer::No);
+    form_.UsePrompt(no);
+    form_.Stop->trigger();
+    ASSERT_EQ(no.asked,
+              std::vector<std::string>{"Stop Tournament?|Are you sure you want to quit the tournament?"});
+    EXPECT_EQ(form_.GameState().playState, PlayState::Aiming);
+    EXPECT_EQ(bar->PanelText(0), "1");
+    EXPECT_EQ(bar->PanelText(2), "Player1");
+    EXPECT_EQ(bar->PanelText(3), "Hole 1 - Basic");
+    EXPECT_EQ(bar->PanelText(4), "hits: 0");
+    EXPECT_EQ(bar->PanelText(5), "par: -2");
+    EXPECT_EQ(bar->PanelText(6), "HITS: 0");
+    EXPECT_EQ(bar->PanelText(7), "PAR: -2");
+    EXPECT_EQ(bar->PanelText(8), "Hit the ball!");
+
+    AnswerPrompt yes(Prompt::Answer::Yes);
+    form_.UsePrompt(yes);
+    form_.Stop->trigger();
+    EXPECT_EQ(form_.GameState().playState, PlayState::Idle);
+    for (int panel = 0; panel <= 7; ++panel) EXPECT_EQ(bar->PanelText(panel), "") << panel;
+    EXPECT_EQ(bar->PanelText(8), "Select players and start!");
+    EXPECT_EQ(Flag().pixel(6, 5), qRgb(0xC0, 0xC0, 0xC0));
+    EXPECT_TRUE(form_.Start->isEnabled());
+    EXPECT_FALSE(form_.Stop->isEnabled());
+}
+
+TEST_F(FormInPlay, AimLineIsInvertedOnTheWindowAndLeavesNoTrace) {
+    QWidget* client = form_.ClientArea();
+    const QImage before = form_.WindowSurface().copy();
+    const QPoint ball = Ball();
+    QTest::mousePress(client, Qt::RightButton, {}, ball);
+    QTest::mouseMove(client, ball + QPoint(0, 30));
+    const QRgb under = before.pixel(ball + QPoint(0, 20));
+    EXPECT_EQ(form_.WindowSurface().pixel(ball + QPoint(0, 20)), (~under | 0xFF000000u));
+    EXPECT_EQ(form_.WindowSurface().pixel(ball + QPoint(1, 20)),
+              (~before.pixel(ball + QPoint(1, 20)) | 0xFF000000u));  // three pixels wide
+    EXPECT_EQ(form_.BackBuffer().pixel(ball + QPoint(0, 20)), under);  // not in the picture
+    // Dragged far outside the window and released there.
+    QTest::mouseMove(client, QPoint(-400, 900));
+    QTest::mouseRelease(client, Qt::RightButton, {}, QPoint(-400, 900));
+    EXPECT_FALSE(form_.GameState().dragging);
+    EXPECT_EQ(form_.GameState().playState, PlayState::Rolling);
+    EXPECT_EQ(form_.WindowSurface(), before);
+    EXPECT_EQ(form_.GameState().tournament.players[1].strokes[1], 1);
+}
+
+TEST_F(FormInPlay, CommandsAndClicksAtAnyMomentKeepTheRecordWhole) {
+    QWidget* client = form_.ClientArea();
+    AnswerPrompt yes(Prompt::Answer::Yes);
+    form_.UsePrompt(yes);
+    Game& game = form_.GameState();
+    // Strike, then click and start again while the ball rolls, spins and drops.
+    QTest::mouseClick(client, Qt::LeftButton, {}, Ball() + QPoint(-60, 0));
+    QTest::mouseClick(client, Qt::LeftButton, {}, Ball());
+    EXPECT_EQ(game.playState, PlayState::Rolling);
+    QTest::mouseClick(client, Qt::LeftButton, {}, Ball());
+    form_.StartClick();
+    for (int i = 0; i < 3000; ++i) {
+        clock_.ticks += 20;
+        form_.AppIdle();
+        if (game.playState == PlayState::Aiming) break;
+        QTest::mouseClick(client, i % 2 ? Qt::RightButton : Qt::LeftButton, {}, Ball());
+    }
+    EXPECT_EQ(game.playState, PlayState::Aiming);
+    EXPECT_EQ(game.tournament.players[1].strokes[1] + game.tournament.players[6].strokes[1], 1);
+    // A stop while a ball drops, and a release after the stop.
+    game.playState = PlayState::Sinking;
+    clock_.ticks += 20;
+    form_.AppIdle();
+    QTest::mousePress(client, Qt::LeftButton, {}, Ball());
+    form_.StopClick();
+    EXPECT_EQ(game.sinkFrame, -1);
+    QTest::mouseRelease(client, Qt::LeftButton, {}, Ball());
+    EXPECT_EQ(game.playState, PlayState::Idle);
+    for (int i = 0; i < 5; ++i) {
+        clock_.ticks += 20;
+        form_.AppIdle();
+    }
+    EXPECT_EQ(game.playState, PlayState::Idle);
+}
+}  // namespace
