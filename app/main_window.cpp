@@ -38,6 +38,7 @@ TForm1::TForm1(QWidget* parent)
     statusBar1_->SetOwnerDraw([this](QPainter& painter, const QRect& rect) { StatusBar1DrawPanel(painter, rect); });
     BuildMenu();
     FormCreate();
+    ConnectMenuCommands();
     frameTimer_.setTimerType(Qt::PreciseTimer);
     frameTimer_.setSingleShot(true);
     connect(&frameTimer_, &QTimer::timeout, this, [this] {

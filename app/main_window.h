@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "app/message_box_prompt.h"
+#include "app/silent_music_player.h"
 #include "app/silent_sound_player.h"
 #include "app/standard_random.h"
 #include "app/steady_clock.h"
@@ -16,6 +17,8 @@
 #include "render/scene_painter.h"
 
 class StatusBar;
+class TForm3;
+class TForm4;
 
 /// The main game window: owns the game state and the pictures, shows the back buffer
 /// in its 630 x 404 client area above a nine-panel status bar.
@@ -58,6 +61,23 @@ public:
     void UseSounds(SoundPlayer& sounds) { sounds_ = &sounds; }
     Random& RandomSource() { return random_; }
 
+    // Menu commands (app/menu_commands.cpp).
+    void PlayersClick();
+    void CoursesClick();
+    void MusicClick();
+    void ScoreboardClick();
+    void HoleofFameClick();
+    void WWWHoleofFameClick();
+    void ContentsClick();
+    void IndexClick();
+    void AboutClick();
+    /// The music player's completion report: starts the tune again while Music is on.
+    void MediaPlayer1Notify();
+    /// Opens the tune on `player` and starts it, as at start-up; tests pass their double.
+    void OpenMusic(MusicPlayer& player);
+    /// The players and course dialogs, made on first use with the window's prompt.
+    TForm3& Form3();
+    TForm4& Form4();
 
     // Menu items, named after their captions.
     QAction* Open = nullptr;
@@ -81,8 +101,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void ConnectMenuCommands();
+    bool FormCloseQuery();
+
     // What play asks of the window.
     void SetPanelText(int panel, const std::string& text) override;
     void RepaintStatusBar() override;
@@ -122,4 +146,9 @@ private:
     SoundPlayer* sounds_ = &silentSounds_;
     PlayLoop play_{game_, *this, random_};
     QTimer frameTimer_;
+
+    SilentMusicPlayer silentMusic_;
+    MusicPlayer* music_ = &silentMusic_;
+    TForm3* form3_ = nullptr;
+    TForm4* form4_ = nullptr;
 };

@@ -1,0 +1,100 @@
+// The commands of the main window's menu bar, the close question and the music loop.
+#include <QCloseEvent>
+
+#include "app/center_on_main_form.h"
+#include "app/main_window.h"
+#include "setup/course_dialog.h"
+#include "setup/players_dialog.h"
+
+namespace {
+constexpr const char* kMusicFile = "quelvane.mid";
+}  // namespace
+
+void TForm1::ConnectMenuCommands() {
+    // Sound is a checkable item: its own toggle is the whole command, and every sound call
+    // reads its check mark. E&xit closes the window, so the close question applies.
+    connect(Players, &QAction::triggered, this, &TForm1::PlayersClick);
+    connect(Courses, &QAction::triggered, this, &TForm1::CoursesClick);
+    connect(Music, &QAction::triggered, this, &TForm1::MusicClick);
+    connect(Scoreboard, &QAction::triggered, this, &TForm1::ScoreboardClick);
+    connect(HoleofFame, &QAction::triggered, this, &TForm1::HoleofFameClick);
+    connect(WWWHoleofFame, &QAction::triggered, this, &TForm1::WWWHoleofFameClick);
+    connect(Contents, &QAction::triggered, this, &TForm1::ContentsClick);
+    connect(Index, &QAction::triggered, this, &TForm1::IndexClick);
+    connect(About, &QAction::triggered, this, &TForm1::AboutClick);
+    OpenMusic(silentMusic_);
+}
+
+TForm3& TForm1::Form3() {
+    if (!form3_) form3_ = new TForm3(game_, *prompt_, *Start, *Scoreboard, this);
+    return *form3_;
+}
+
+TForm4& TForm1::Form4() {
+    if (!form4_) form4_ = new TForm4(game_, *prompt_, this);
+    return *form4_;
+}
+
+void TForm1::PlayersClick() {
+    TForm3& dialog = Form3();
+    dialog.PlayersAccepted = false;
+    CenterOnMainForm(dialog, *this);
+    dialog.exec();
+}
+
+void TForm1::CoursesClick() {
+    TForm4& dialog = Form4();
+    dialog.LoadSettings();
+    CenterOnMainForm(dialog, *this);
+    game_.attractPaused = true;
+    dialog.exec();
+    game_.attractPaused = false;
+}
+
+void TForm1::MusicClick() {
+    // The item has already toggled its check mark.
+    if (Music->isChecked())
+        music_->Play();
+    else
+        music_->Stop();
+}
+
+void TForm1::OpenMusic(MusicPlayer& player) {
+    music_ = &player;
+    if (!music_->Open(kMusicFile)) {
+        Music->setChecked(false);
+        Music->setEnabled(false);
+        return;
+    }
+    if (Music->isChecked()) music_->Play();
+    music_->NotifyOnce([this] { MediaPlayer1Notify(); });
+}
+
+void TForm1::MediaPlayer1Notify() {
+    if (music_->CurrentMode() != MusicPlayer::Mode::Stopped) return;
+    if (Music->isChecked()) music_->Play();
+    music_->NotifyOnce([this] { MediaPlayer1Notify(); });
+}
+
+bool TForm1::FormCloseQuery() {
+    if (!TournamentInPlay(game_.playState)) return true;
+    return prompt_->Ask("Are you sure you want to quit the tournament?", "Exit Quelvane?",
+                        Prompt::Buttons::YesNo, Prompt::Icon::Exclamation,
+                        Prompt::Answer::No) == Prompt::Answer::Yes;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// The scoreboard, the Hole of Fame, the score code, the help book and the about box are
+// windows still to come; until they exist these commands open nothing.
+void TForm1::ScoreboardClick() {}
+void TForm1::HoleofFameClick() {}
+void TForm1::WWWHoleofFameClick() {}
+void TForm1::ContentsClick() {}
+void TForm1::IndexClick() {}
+void TForm1::AboutClick() {}

@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "app/main_window.h"
+#include "app/status_bar.h"
+#include "setup/course_dialog.h"
+#include "setup/players_dialog.h"
+#include "tests/setup/recording_prompt.h"
+
+namespace {
+/// A music player that records its commands; `End()` plays the tune out.
+class FakeMusicPlayer : public MusicPlayer {
+public:
+    bool Open(const std::string& file) override {
+        calls.push_back("Open " + file);
+        if (!opens) return false;
+        mode = Mode::Stopped;
+        return true;
+    }
+    void Play() override {
+        calls.push_back("Play");
+        mode = Mode::Playing;
+    }
+    void Stop() override {
+        calls.push_back("Stop");
+        mode = Mode::Stopped;
+        Report();
+    }
+    Mode CurrentMode() const override { return mode; }
+    void NotifyOnce(std::function<void()> report) override { pending = std::move(report); }
+
+    void End() {
+        mode = Mode::Stopped;
+        Report();
+    }
+    void Report() {
+        if (auto report = std::exchange(pending, nullptr)) report();
+    }
+
+    bool opens = true;
+    Mode mode = Mode::NotOpen;
+    std::vector<std::string> calls;
+    std::function<void()> pending;
+};
+
+class RecordingSounds : public SoundPlayer {
+public:
+    void Play(const std::string& name, bool) override { played.push_back(name); }
+    std::vector<std::string> played;
+};
+
+class MenuCommandsTest : public ::testing::Test {
+protected:
+    MenuCommandsTest() {
+        form.UsePrompt(prompt);
+        form.show();
+    }
+
+    /// Presses a function key on the main window, made active first as a user's click would.
+    void Press(Qt::Key key) {
+        // The offscreen platform does not hand activation back when a modal dialog closes.
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, key);
+    }
+
+    /// Runs `act` inside the next modal loop; the modal window is its argument.
+    void WhenModal(std::function<void(QWidget&)> act) {
+        QTimer::singleShot(0, &form, [act] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            act(*modal);
+        });
+    }
+    /// Presses `key` on the main window and reports whether a modal window opened (it is closed).
+    bool KeyOpensAWindow(Qt::Key key) {
+        bool opened = false;
+        QTimer::singleShot(20, &form, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened = true;
+                modal->close();
+            }
+        });
+        Press(key);
+        QTest::qWait(40);
+        return opened;
+    }
+    void AcceptPlayer(const QString& name) {
+        WhenModal([&](QWidget&) {
+            TForm3& dialog = form.Form3();
+            for (char32_t c : name.toUcs4())
+                QTest::sendKeyEvent(QTest::Click, dialog.Name[3], Qt::Key_unknown,
+                                    QString::fromUcs4(&c, 1), Qt::NoModifier);
+            QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+        });
+        form.Players->trigger();
+    }
+    struct Menus {
+        bool start, stop, players, courses, scoreboard;
+        bool operator==(const Menus&) const = default;
+    };
+    Menus MenuStates() const {
+        return {form.Start->isEnabled(), form.Stop->isEnabled(), form.Players->isEnabled(),
+                form.Courses->isEnabled(), form.Scoreboard->isEnabled()};
+    }
+
+    RecordingPrompt prompt;
+    TForm1 form;
+};
+
+TEST_F(MenuCommandsTest, FunctionKeysReachOnlyTheGameItemsAndFollowTheEnablingTable) {
+    EXPECT_EQ(MenuStates(), (Menus{false, false, true, true, false}));
+    EXPECT_FALSE(KeyOpensAWindow(Qt::Key_F2));  // not the players dialog
+    EXPECT_FALSE(KeyOpensAWindow(Qt::Key_F3));  // not the course dialog
+    EXPECT_EQ(form.GameState().playState, PlayState::Idle);
+
+    AcceptPlayer("Ann");
+    EXPECT_EQ(MenuStates(), (Menus{true, false, true, true, true}));
+
+    Press(Qt::Key_F2);
+    EXPECT_TRUE(TournamentInPlay(form.GameState().playState));
+    EXPECT_EQ(MenuStates(), (Menus{false, true, false, false, true}));
+
+    prompt.answer = Prompt::Answer::Yes;
+    Press(Qt::Key_F3);
+    ASSERT_EQ(prompt.asked.size(), 1u);
+    EXPECT_EQ(prompt.asked[0].caption, "Stop Tournament?");
+    EXPECT_EQ(MenuStates(), (Menus{true, false, true, true, true}));
+}
+
+TEST_F(MenuCommandsTest, CloseAsksOnlyWhileATournamentIsPlayed) {
+    struct Case {
+        PlayState state;
+        Prompt::Answer answer;
+        bool asks, closes;
+    };
+    const Case cases[] = {
+        {PlayState::Idle, Prompt::Answer::No, false, true},
+        {PlayState::TournamentOver, Prompt::Answer::No, false, true},
+        {PlayState::Aiming, Prompt::Answer::No, true, false},
+        {PlayState::Rolling, Prompt::Answer::No, true, false},
+        {PlayState::Sinking, Prompt::Answer::Yes, true, true},
+        {PlayState::TurnIntro, Prompt::Answer::No, true, false},
+        {PlayState::TurnIntro, Prompt::Answer::Yes, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.state));
+        form.show();
+        prompt.asked.clear();
+        prompt.answer = c.answer;
+        form.GameState().playState = c.state;
+        form.Exit->trigger();
+        EXPECT_EQ(form.isVisible(), !c.closes);
+        ASSERT_EQ(prompt.asked.size(), c.asks ? 1u : 0u);
+        EXPECT_EQ(form.GameState().playState, c.state);
+        if (!c.asks) continue;
+        EXPECT_EQ(prompt.asked[0].text, "Are you sure you want to quit the tournament?");
+        EXPECT_EQ(prompt.asked[0].caption, "Exit Quelvane?");
+        EXPECT_EQ(prompt.asked[0].buttons, Prompt::Buttons::YesNo);
+        EXPECT_EQ(prompt.asked[0].icon, Prompt::Icon::Exclamation);
+        EXPECT_EQ(prompt.asked[0].defaultAnswer, Prompt::Answer::No);
+    }
+    form.GameState().playState = PlayState::Rolling;
+    prompt.answer = Prompt::Answer::No;
+    form.show();
+    EXPECT_FALSE(form.close());  // the close box takes the same path
+}
+
+TEST_F(MenuCommandsTest, DialogsOpenCentredAndTheCourseDialogPausesTheAttract) {
+    bool pausedWhileOpen = false;
+    QPoint placed, expected;
+    WhenModal([&](QWidget& dialog) {
+        pausedWhileOpen = form.GameState().attractPaused;
+        const QRect main = form.frameGeometry(), own = dialog.frameGeometry();
+        placed = own.topLeft();
+        expected = {main.left() + (main.width() - own.width()) / 2,
+                    main.top() + (main.height() - own.height()) / 2};
+        dialog.close();
+    });
+    form.Courses->trigger();
+    EXPECT_TRUE(pausedWhileOpen);
+    EXPECT_EQ(placed, expected);
+    EXPECT_FALSE(form.GameState().attractPaused);
+    EXPECT_FALSE(form.Form4().isVisible());
+
+    form.Form3().PlayersAccepted = true;
+    bool acceptedWhileOpen = true;
+    WhenModal([&](QWidget& dialog) {
+        acceptedWhileOpen = form.Form3().PlayersAccepted;
+        const QRect main = form.frameGeometry(), own = dialog.frameGeometry();
+        placed = own.topLeft();
+        expected = {main.left() + (main.width() - own.width()) / 2,
+                    main.top() + (main.height() - own.height()) / 2};
+        dialog.close();
+    });
+    form.Players->trigger();
+    EXPECT_FALSE(acceptedWhileOpen);
+    EXPECT_EQ(placed, expected);
+}
+
+TEST_F(MenuCommandsTest, ANameOutsideAsciiReachesTheStatusBarIntact) {
+    const QString name = QString::fromUtf8("Jürgen Ström ⛳");
+    AcceptPlayer(name);
+    form.StartClick();
+    EXPECT_EQ(form.StatusBar1()->PanelText(2), name);
+}
+
+TEST_F(MenuCommandsTest, MusicStopsResumesAndStartsOverAtTheEnd) {
+    FakeMusicPlayer music;
+    form.OpenMusic(music);
+    EXPECT_EQ(music.calls, (std::vector<std::string>{"Open quelvane.mid", "Play"}));
+
+    form.Music->trigger();  // off: stops, and the stop's report restarts nothing
+    EXPECT_FALSE(form.Music->isChecked());
+    EXPECT_EQ(music.mode, MusicPlayer::Mode::Stopped);
+    form.Music->trigger();  // on: plays on from where it stopped
+    EXPECT_TRUE(form.Music->isChecked());
+    music.End();  // the tune ends: it starts over
+    music.End();  // and again: the report keeps being asked for
+    EXPECT_EQ(music.calls, (std::vector<std::string>{"Open quelvane.mid", "Play", "Stop", "Play",
+                                                     "Play", "Play"}));
+    EXPECT_EQ(music.mode, MusicPlayer::Mode::Playing);
+}
+
+TEST_F(MenuCommandsTest, MusicThatCannotBeOpenedSwitchesTheItemOff) {
+    FakeMusicPlayer music;
+    music.opens = false;
+    form.OpenMusic(music);
+    EXPECT_FALSE(form.Music->isChecked());
+    EXPECT_FALSE(form.Music->isEnabled());
+    EXPECT_EQ(music.calls, std::vector<std::string>{"Open quelvane.mid"});
+}
+
+TEST_F(MenuCommandsTest, TheSoundItemGatesEverySound) {
+    RecordingSounds sounds;
+    form.UseSounds(sounds);
+    PlayHost& host = form;
+    form.Sound->trigger();
+    EXPECT_FALSE(form.Sound->isChecked());
+    host.PlaySound("Hit", false);
+    form.Sound->trigger();
+    host.PlaySound("Bounce", true);
+    EXPECT_EQ(sounds.played, std::vector<std::string>{"Bounce"});
+}
+}  // namespace
