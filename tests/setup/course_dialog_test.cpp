@@ -198,6 +198,22 @@ TEST_F(CourseDialogTest, DefaultChoosesThirtySixInSequenceWithOnlyBoxOne) {
     EXPECT_EQ(game.tournament.holeSelected[1], 0);  // nothing stored before OK
 }
 
+TEST_F(CourseDialogTest, ActivationRestartsThePreviewOfAStoredSelection) {
+    Open();
+    Click(dialog.RadioGroup1Items->button(kSelectedHoles));
+    ClickBox(5);
+    ClickBox(8);
+    Click(dialog.Button1);
+    game.tournament.currentHole = 0;
+
+    Open();  // nothing changes, so only the activation shows the lowest selected hole
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_TRUE(dialog.Timer1->isActive());
+    EXPECT_EQ(game.tournament.currentHole, 5);
+    EXPECT_GT(CaptionInk(), 0);
+}
+
 TEST_F(CourseDialogTest, OpeningAfterTheCloseBoxShowsTheStoredCount) {
     Open();
     Click(dialog.RadioGroup1Items->button(kSelectedHoles));
