@@ -159,7 +159,9 @@ void TForm4::ClearPreviewBitmap() {
 }
 
 void TForm4::ShowPreviewCaption(int x0, int hole) {
-    FillCanvas(QRect(x0, 1, kPreviewWidth, 14));
+    // The strip runs on to the dialog's edge: our font is wider than the strip was made
+    // for, and the longest captions reach past x0 + 200.
+    FillCanvas(QRect(x0, 1, width() - x0, 14));
     CopyPreviewTo(x0, 15);
     if (hole <= 0) return;
     QPainter painter(&canvas_);

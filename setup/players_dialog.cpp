@@ -50,9 +50,12 @@ TForm3::TForm3(Game& game, Prompt& prompt, QAction& start, QAction& scoreboard, 
     RadioGroup1 = new QGroupBox("Start order", this);
     RadioGroup1->setGeometry(8, 208, 233, 49);
     RadioGroup1Items = new QButtonGroup(this);
+    // Columns as wide as their captions need, which "Sequence" in our font does not fit
+    // into a third of the group.
+    const int columnLeft[] = {6, 90, 156}, columnWidth[] = {82, 66, 75};
     for (int i = 0; i < 3; ++i) {
         auto* item = new QRadioButton(kStartOrders[i], RadioGroup1);
-        item->setGeometry(8 + 74 * i, 22, 72, 17);
+        item->setGeometry(columnLeft[i], 22, columnWidth[i], 17);
         RadioGroup1Items->addButton(item, i);
     }
     RadioGroup1Items->button(kPlayerSequence)->setChecked(true);
