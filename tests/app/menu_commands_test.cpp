@@ -9,6 +9,7 @@
 #include "app/status_bar.h"
 #include "setup/course_dialog.h"
 #include "setup/players_dialog.h"
+#include "tests/play/stroke_finder.h"
 #include "tests/setup/recording_prompt.h"
 
 namespace {
@@ -51,6 +52,12 @@ class RecordingSounds : public SoundPlayer {
 public:
     void Play(const std::string& name, bool) override { played.push_back(name); }
     std::vector<std::string> played;
+};
+
+class HandClock : public Clock {
+public:
+    std::int64_t Ticks() override { return ticks; }
+    std::int64_t ticks = 1000000;
 };
 
 class MenuCommandsTest : public ::testing::Test {
@@ -245,5 +252,66 @@ TEST_F(MenuCommandsTest, TheSoundItemGatesEverySound) {
     form.Sound->trigger();
     host.PlaySound("Bounce", true);
     EXPECT_EQ(sounds.played, std::vector<std::string>{"Bounce"});
+}
+TEST_F(MenuCommandsTest, ATournamentSetUpInTheDialogsPlaysTheSelectedHolesBackward) {
+    HandClock clock;
+    form.UseClock(clock);
+    form.RandomSource().Seed(1210);
+    WhenModal([&](QWidget&) {
+        TForm3& dialog = form.Form3();
+        QTest::keyClicks(dialog.Name[2], "Ann");
+        QTest::keyClicks(dialog.Name[6], "Bob");
+        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+    });
+    form.Players->trigger();
+    WhenModal([&](QWidget&) {
+        TForm4& dialog = form.Form4();
+        const auto click = [](QAbstractButton* button) {
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+        };
+        click(dialog.RadioGroup1Items->button(kSelectedHoles));
+        click(dialog.CheckBox[3]);
+        click(dialog.CheckBox[17]);
+        click(dialog.RadioGroup2Items->button(kHoleBackward));
+        click(dialog.Button1);
+    });
+    form.Courses->trigger();
+    Game& game = form.GameState();
+    EXPECT_FALSE(game.attractPaused);
+    Press(Qt::Key_F2);
+    ASSERT_EQ(game.playState, PlayState::Aiming);
+
+    std::vector<int> holes;
+    QWidget* client = form.ClientArea();
+    for (int frame = 0; frame < 100000 && game.playState != PlayState::Idle; ++frame) {
+        if (holes.empty() || holes.back() != game.tournament.currentHole)
+            holes.push_back(game.tournament.currentHole);
+        if (game.playState != PlayState::Aiming) {
+            clock.ticks += 20;
+            form.AppIdle();
+            continue;
+        }
+        const AimPoint end = FindStroke(game);
+        QTest::mousePress(client, Qt::LeftButton, {},
+                          QPoint(static_cast<int>(game.ballOnScreen.screenX),
+                                 static_cast<int>(game.ballOnScreen.screenY) - 7));
+        QTest::mouseMove(client, QPoint(end.x, end.y));
+        QTest::mouseRelease(client, Qt::LeftButton, {}, QPoint(end.x, end.y));
+    }
+    ASSERT_EQ(game.playState, PlayState::Idle);
+    EXPECT_EQ(holes, (std::vector<int>{17, 3}));
+    for (int p = 1; p <= kPlayerSlots; ++p) {
+        SCOPED_TRACE(p);
+        const PlayerRecord& player = game.tournament.players[p];
+        const bool plays = p == 2 || p == 6;
+        for (int hole : {3, 17}) {
+            EXPECT_EQ(player.holeDone[hole], plays ? 1 : 0);
+            if (plays) {
+                EXPECT_TRUE(player.strokes[hole] >= 1 && player.strokes[hole] <= 9);
+            }
+        }
+        EXPECT_EQ(player.totalStrokes, plays ? player.strokes[3] + player.strokes[17] : 0);
+    }
+    EXPECT_EQ(MenuStates(), (Menus{true, false, true, true, true}));
 }
 }  // namespace
