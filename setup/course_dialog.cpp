@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "app/menu_icons.h"
 #include "setup/dialog_pictures.h"
 #include "setup/hole_preview.h"
 
@@ -43,6 +44,7 @@ TForm4::TForm4(Game& game, Prompt& prompt, QWidget* parent)
       game_(game),
       prompt_(prompt) {
     setWindowTitle("Course");
+    setWindowIcon(MenuIcon(8));
     setFixedSize(393, 361);
 
     RadioGroup1 = new QGroupBox("Number of holes", this);

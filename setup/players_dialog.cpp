@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "app/menu_icons.h"
 #include "setup/dialog_pictures.h"
 
 namespace {
@@ -27,6 +28,7 @@ TForm3::TForm3(Game& game, Prompt& prompt, QAction& start, QAction& scoreboard, 
       start_(start),
       scoreboard_(scoreboard) {
     setWindowTitle("Players");
+    setWindowIcon(MenuIcon(7));
     setFixedSize(249, 305);
 
     QWidget* previous = nullptr;
