@@ -135,7 +135,7 @@ void TForm4::LoadSettings() {
     // stored count must be what the dialog shows in the end.
     const Tournament& settings = game_.tournament;
     for (int n = 1; n <= kHoleCount; ++n) CheckBox[n]->setChecked(settings.holeSelected[n] != 0);
-    ChooseCount(settings.holeCountMode);
+    RadioGroup1Items->button(settings.holeCountMode)->setChecked(true);
     RadioGroup2Items->button(settings.holeOrder)->setChecked(true);
 }
 
@@ -193,7 +193,7 @@ void TForm4::RadioGroup1Click() {
         ShowHole(lowest);
     } else if (choice >= 0) {
         if (previousCountMode_ == kSelectedHoles) {
-            // Blank the caption strip and the preview, and let the pictures show again.
+            // Blank the caption strip and the preview; the pictures under them show again.
             canvas_.fill(Qt::transparent);
             canvasView_->update();
             Timer1->stop();
@@ -201,12 +201,6 @@ void TForm4::RadioGroup1Click() {
         for (int i = 3; i <= 6; ++i) Image[i]->setVisible(i - 3 == choice);
     }
     previousCountMode_ = choice;
-}
-
-void TForm4::ChooseCount(int mode) {
-    QAbstractButton* item = RadioGroup1Items->button(mode);
-    if (item->isChecked()) return;
-    item->setChecked(true);
 }
 
 void TForm4::HoleCheckClick(int box) {
@@ -218,10 +212,12 @@ void TForm4::HoleCheckClick(int box) {
         highest = n;
     }
     RadioGroup1Items->button(kSelectedHoles)->setText(QString("Selected holes (%1)").arg(count));
+    // Choosing the item runs RadioGroup1Click when it changes; when it was chosen already,
+    // run it here.
     if (RadioGroup1Items->checkedId() == kSelectedHoles)
         RadioGroup1Click();
     else
-        ChooseCount(kSelectedHoles);
+        RadioGroup1Items->button(kSelectedHoles)->setChecked(true);
     const int hole = CheckBox[box]->isChecked() ? box : highest;
     ShowPreviewCaption(170, hole);
     ShowHole(hole);
@@ -260,7 +256,7 @@ void TForm4::Button3Click() {
     CheckBox[1]->setChecked(true);
     for (int n = 2; n <= kHoleCount; ++n) CheckBox[n]->setChecked(false);
     Timer1->stop();
-    ChooseCount(kAllHoles);
+    RadioGroup1Items->button(kAllHoles)->setChecked(true);
     RadioGroup2Items->button(kHoleSequence)->setChecked(true);
     RadioGroup1Items->checkedButton()->setFocus();
 }

@@ -68,7 +68,6 @@ private:
     void Button2Click();
     void Button3Click();
     void FormClose();
-    void ChooseCount(int mode);
     void FillCanvas(const QRect& rect);
     void ShowHole(int hole);
 
