@@ -23,6 +23,7 @@ class TForm4 : public QDialog {
     Q_OBJECT
 
 public:
+    /// Refusals go to `prompt`; the settings and the preview's hole live in `game`.
     TForm4(Game& game, Prompt& prompt, QWidget* parent = nullptr);
 
     /// Loads the controls from the stored settings, as the Course command does before showing.
@@ -31,7 +32,9 @@ public:
     /// What has been drawn straight onto the dialog (caption strip and preview); transparent
     /// where the controls show through.
     const QImage& Canvas() const { return canvas_; }
+    /// The 200 x 140 off-screen picture the preview is drawn into; blank between ticks.
     QImage& PreviewBitmap() { return previewBitmap_; }
+    /// The game whose solid, view and current hole the preview uses.
     Game& GameState() { return game_; }
     /// Copies `PreviewBitmap` onto the dialog with its top left corner at (x, y).
     void CopyPreviewTo(int x, int y);
