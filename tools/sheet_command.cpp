@@ -72,6 +72,8 @@ QBrush FaceBrush(const Hole& hole, int f, const TopViewMapping& map) {
         if (face.Z(k) < face.Z(low)) low = k;
         if (face.Z(k) > face.Z(high)) high = k;
     }
+    // A face without the corner order has no usable slope; show it at its mean height.
+    if (!face.HasCornerOrder()) return HeightColour((face.Z(low) + face.Z(high)) / 2.0);
     if (face.Z(low) == face.Z(high)) return HeightColour(face.Z(low));
     // Walk from the lowest corner along the steepest ascent until the height of the highest.
     const double dzdx = double(face.Z(2) - face.Z(1)) / (face.X(2) - face.X(1));
