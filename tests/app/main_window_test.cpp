@@ -198,6 +198,23 @@ TEST_F(FormInPlay, AimLineIsInvertedOnTheWindowAndLeavesNoTrace) {
     EXPECT_EQ(form_.GameState().tournament.players[1].strokes[1], 1);
 }
 
+TEST_F(FormInPlay, SoundsPlayOnlyWhileSoundIsChecked) {
+    class Recording : public SoundPlayer {
+    public:
+        void Play(const std::string& name, bool) override { played.push_back(name); }
+        std::vector<std::string> played;
+    } sounds;
+    form_.UseSounds(sounds);
+    form_.Sound->setChecked(false);
+    QTest::mouseClick(form_.ClientArea(), Qt::LeftButton, {}, Ball());
+    EXPECT_EQ(form_.GameState().playState, PlayState::Rolling);
+    EXPECT_TRUE(sounds.played.empty());
+    form_.Sound->setChecked(true);
+    form_.GameState().playState = PlayState::Aiming;
+    QTest::mouseClick(form_.ClientArea(), Qt::LeftButton, {}, Ball());
+    EXPECT_EQ(sounds.played, std::vector<std::string>{"Hit"});
+}
+
 TEST_F(FormInPlay, CommandsAndClicksAtAnyMomentKeepTheRecordWhole) {
     QWidget* client = form_.ClientArea();
     AnswerPrompt yes(Prompt::Answer::Yes);
