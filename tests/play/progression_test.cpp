@@ -138,6 +138,36 @@ TEST_F(Progression, ConfirmedStopEmptiesThePanelsAndEndsADropOrDrag) {
     EXPECT_EQ(Player(1).strokes[1], 0);
 }
 
+TEST_F(Progression, CupTestAfterARestLooksAtTheNextPlayersBall) {
+    Players({1, 2});
+    loop_.StartTournamentPlay();
+    BallState& waiting = game_.tournament.playerBall[2];
+    waiting.x = game_.solid.cupX + 3;  // came to rest on the cup's edge on an earlier turn
+    waiting.y = game_.solid.cupY;
+    waiting.vx = waiting.vy = 0.0f;
+    game_.playState = PlayState::Rolling;  // player 1's ball lies still on the tee
+    Frame();
+    EXPECT_EQ(game_.tournament.currentPlayer, 2);
+    EXPECT_EQ(game_.playState, PlayState::Sinking);
+}
+
+TEST_F(Progression, LastRestOfTheTournamentIsNotTakenForADrop) {
+    Players({1});
+    game_.tournament.holeCountMode = kSelectedHoles;
+    game_.tournament.holeSelected[1] = 1;
+    loop_.StartTournamentPlay();
+    Player(1).strokes[1] = 7;
+    game_.ball.x = game_.solid.cupX + 3;  // the seventh stroke stops on the cup's edge
+    game_.ball.y = game_.solid.cupY;
+    game_.playState = PlayState::Rolling;
+    Frame();
+    EXPECT_EQ(game_.playState, PlayState::TournamentOver);
+    Frame();
+    EXPECT_EQ(game_.playState, PlayState::Idle);
+    EXPECT_EQ(Player(1).strokes[1], 9);
+    EXPECT_EQ(host_.records.size(), 1u);
+}
+
 TEST_F(Progression, NothingToPlayClosesTheTournamentAtOnce) {
     Players({1});
     game_.tournament.holeCountMode = kSelectedHoles;  // and no hole selected
