@@ -43,7 +43,8 @@ float VelocityY(const Aim& aim) {
     return static_cast<float>(aim.speed * std::sin(aim.heading * kDegrees));
 }
 
-Trial Roll(const Solid& solid, const Hole& hole, const Lie& from, float vx, float vy) {
+// Plays a stroke with the game's rolling frames and notes how near the ball came to dropping.
+Trial WatchStroke(const Solid& solid, const Hole& hole, const Lie& from, float vx, float vy) {
     BallState ball;
     ball.face = from.face;
     ball.x = ball.prevX = from.x;
@@ -77,7 +78,7 @@ Trial Roll(const Solid& solid, const Hole& hole, const Lie& from, float vx, floa
 // measured from edge midpoint to edge midpoint: a rough guide for choosing where to play to.
 class WayToCup {
 public:
-    WayToCup(const Hole& hole) : hole_(hole) {
+    explicit WayToCup(const Hole& hole) : hole_(hole) {
         for (int f = 1; f <= hole.faceCount; ++f) {
             const int c = hole.faceCorners[f];
             for (int k = 1; k <= c; ++k) {
@@ -226,7 +227,7 @@ private:
 
     Trial Try(const Node& node, const Aim& aim) {
         const float vx = VelocityX(aim), vy = VelocityY(aim);
-        const Trial trial = Roll(solid_, hole_, node.lie, vx, vy);
+        const Trial trial = WatchStroke(solid_, hole_, node.lie, vx, vy);
         if (trial.miss == 0) {
             plan_.holed = true;
             plan_.strokes = node.strokes;
@@ -269,7 +270,7 @@ private:
 
 StrokeOutcome PlayStroke(const Solid& solid, const Hole& hole, const Lie& from, float vx,
                          float vy) {
-    return Roll(solid, hole, from, vx, vy).result;
+    return WatchStroke(solid, hole, from, vx, vy).result;
 }
 
 StrokePlan SearchStrokes(const Solid& solid, const Hole& hole, int maxStrokes) {

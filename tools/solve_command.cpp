@@ -1,4 +1,5 @@
 // quelvane-tool solve: a way to hole out within par, found with the game's own rolling frames.
+// Exits with 1 when the search finds none, like validate when a rule is broken.
 #include "play/stroke_search.h"
 #include "tools/commands.h"
 #include "tools/json.h"
@@ -28,5 +29,5 @@ int SolveCommand(Game& game, const std::vector<std::string>& options, std::ostre
     json.EndArray();
     json.EndObject();
     out << json.Text() << '\n';
-    return 0;
+    return plan.holed ? 0 : 1;
 }

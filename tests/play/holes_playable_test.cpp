@@ -59,6 +59,18 @@ TEST(HolesPlayable, EveryHoleIsHoledWithinParByStrokesAPlayerCanGive) {
     }
 }
 
+TEST(HolesPlayable, SearchClaimsNothingWhenTheCupIsWalledOff) {
+    // Basic with a cushion across the mouth of its green: the cup cannot be reached.
+    Course course = TheCourse();
+    course[1].faceNeighbour[1][2] = 0;
+    course[1].faceNeighbour[2][7] = 0;
+    Solid solid;
+    LoadHole(course, 1, solid);
+    const StrokePlan plan = SearchStrokes(solid, course[1], 2);
+    EXPECT_FALSE(plan.holed);
+    EXPECT_TRUE(plan.strokes.empty());
+}
+
 TEST(HolesPlayable, RandomStrokesEndAtRestInsideTheirFaceOrInTheCup) {
     constexpr int kStrokesPerHole = 400;
     std::mt19937 random(20261210);
