@@ -16,17 +16,22 @@ TEST(AllHoles, EveryHoleKeepsEveryRule) {
     }
 }
 
+// Besides: every hole has cushions, which the attract animation picks its targets from.
 TEST(AllHoles, OnlyGoldfishHasATriangleAndOnlySplittAnUndefinedVertex) {
     for (int number = 1; number <= kHoleCount; ++number) {
         SCOPED_TRACE(number);
         const Hole& hole = TheCourse()[number];
-        int triangles = 0;
+        int triangles = 0, cushions = 0;
         std::vector<bool> used(hole.vertexCount + 1, false);
         for (int f = 1; f <= hole.faceCount; ++f) {
             triangles += hole.faceCorners[f] == 3;
-            for (int k = 1; k <= hole.faceCorners[f]; ++k) used[hole.faceVertex[f][k]] = true;
+            for (int k = 1; k <= hole.faceCorners[f]; ++k) {
+                used[hole.faceVertex[f][k]] = true;
+                cushions += hole.faceNeighbour[f][k] == 0;
+            }
         }
         EXPECT_EQ(triangles, number == 31 ? 1 : 0);
+        EXPECT_GT(cushions, 0);
         for (int v = 1; v <= hole.vertexCount; ++v) EXPECT_EQ(used[v], number != 25 || v != 7) << v;
     }
     const Hole& splitt = TheCourse()[25];
