@@ -1,7 +1,6 @@
 #include "app/aim_line.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <set>
 #include <utility>
 
@@ -18,23 +17,10 @@ QRect InvertPenLine(QImage& image, int x0, int y0, int x1, int y1, int width) {
     // The pen's square swept along the centre line; a pixel covered twice is inverted once.
     std::set<std::pair<int, int>> covered;
     const int half = width / 2;
-    const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-    int error = dx + dy, x = x0, y = y0;
-    for (;;) {
+    WalkLine(x0, y0, x1, y1, true, [&](int x, int y) {
         for (int oy = -half; oy <= half; ++oy)
             for (int ox = -half; ox <= half; ++ox) covered.insert({x + ox, y + oy});
-        if (x == x1 && y == y1) break;
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += sy;
-        }
-    }
+    });
     for (const auto& [px, py] : covered) {
         if (px < 0 || py < 0 || px >= image.width() || py >= image.height()) continue;
         image.setPixel(px, py, ~image.pixel(px, py) | 0xFF000000u);

@@ -10,6 +10,28 @@
 
 QColor ToQColor(Colour colour);
 
+/// Visits the pixels of a Bresenham line from (x0, y0) to (x1, y1); the end pixel is
+/// visited only when `withEnd` is set (GDI leaves it out of a one-pixel line).
+template <typename Visit>
+void WalkLine(int x0, int y0, int x1, int y1, bool withEnd, Visit visit) {
+    const int dx = x1 > x0 ? x1 - x0 : x0 - x1, dy = -(y1 > y0 ? y1 - y0 : y0 - y1);
+    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+    int error = dx + dy;
+    while (x0 != x1 || y0 != y1) {
+        visit(x0, y0);
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x0 += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y0 += sy;
+        }
+    }
+    if (withEnd) visit(x1, y1);
+}
+
 /// A filled ellipse with a one-pixel outline, both in `colour`, in the box l,t - r,b.
 void FillEllipse(QPainter& painter, int left, int top, int right, int bottom, const QColor& colour);
 

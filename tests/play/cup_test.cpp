@@ -5,18 +5,9 @@
 #include "course/catalogue.h"
 #include "course/solid.h"
 #include "play/roll.h"
+#include "tests/play/ball_at.h"
 
 namespace {
-BallState BallAt(int face, float x, float y, float vx, float vy) {
-    BallState ball;
-    ball.face = face;
-    ball.x = x;
-    ball.y = y;
-    ball.vx = vx;
-    ball.vy = vy;
-    return ball;
-}
-
 // Basic (hole 1): the cup at (200, 0) on the level green, face 2.
 class CupTest : public ::testing::Test {
 protected:

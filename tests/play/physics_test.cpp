@@ -8,6 +8,7 @@
 #include "course/catalogue.h"
 #include "course/solid.h"
 #include "play/roll.h"
+#include "tests/play/ball_at.h"
 
 namespace {
 // A hole of the catalogue loaded into a working solid, with a ball to move over it.
@@ -52,15 +53,6 @@ protected:
         Load(1);
     }
     const Hole& hole() const { return course_[number_]; }
-    static BallState BallAt(int face, float x, float y, float vx, float vy) {
-        BallState ball;
-        ball.face = face;
-        ball.x = x;
-        ball.y = y;
-        ball.vx = vx;
-        ball.vy = vy;
-        return ball;
-    }
     StepEvents Step(BallState& ball) { return PhysicsStep(solid_, hole(), ball, stroke_); }
 
     Course course_ = BuildCourse();
