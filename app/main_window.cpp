@@ -132,7 +132,7 @@ void TForm1::ShowHole(int hole) {
     game_.ball.z = static_cast<float>(shown.teeZ);
     game_.ball.face = shown.teeFace;
     DrawFullScene(pictures_, game_.view, game_.solid, game_.scene, shown.wallColour, game_.ball.x,
-                  game_.ball.y, game_.ball.z, &ballSprite_);
+                  game_.ball.y, game_.ball.z, game_.ballOnScreen);
     PresentFrame();
 }
 
@@ -262,22 +262,18 @@ void TForm1::UpdateRecords(int, int) {}
 void TForm1::DrawGrass() { DrawBackground(pictures_.backBuffer, pictures_.grassTile); }
 
 ViewPoint TForm1::DrawHoleScene() {
-    DrawBackground(pictures_.backBuffer, pictures_.grassTile);
-    const ViewPoint ball = PrepareScene(game_.view, game_.solid, game_.scene, game_.ball.x,
-                                        game_.ball.y, game_.ball.z);
     const int hole = game_.tournament.currentHole;
-    DrawFaces(pictures_.backBuffer, game_.solid, game_.scene,
-              game_.course[IsHoleNumber(hole) ? hole : 0].wallColour);
-    DrawCup(pictures_.backBuffer, game_.scene);
-    return ball;
+    return ::DrawHoleScene(pictures_, game_.view, game_.solid, game_.scene,
+                           game_.course[IsHoleNumber(hole) ? hole : 0].wallColour, game_.ball.x,
+                           game_.ball.y, game_.ball.z);
 }
 
-void TForm1::SaveUnderBall() { ::SaveUnderBall(pictures_.backBuffer, ballSprite_); }
+void TForm1::SaveUnderBall() {
+    ::SaveUnderBall(pictures_.backBuffer, game_.ballOnScreen, pictures_.ball);
+}
 
-void TForm1::DrawBallSprite(float viewX, float viewY, bool withShadow) {
-    ballSprite_.viewX = viewX;
-    ballSprite_.viewY = viewY;
-    DrawBall(pictures_.backBuffer, pictures_.ball, game_.scene, ballSprite_, withShadow);
+void TForm1::DrawBallSprite(bool withShadow) {
+    DrawBall(pictures_.backBuffer, game_.ballOnScreen, pictures_.ball, withShadow);
 }
 
 void TForm1::DrawLine(int x0, int y0, int x1, int y1, Colour colour) {

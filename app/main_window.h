@@ -117,7 +117,7 @@ private:
     void DrawGrass() override;
     ViewPoint DrawHoleScene() override;
     void SaveUnderBall() override;
-    void DrawBallSprite(float viewX, float viewY, bool withShadow) override;
+    void DrawBallSprite(bool withShadow) override;
     void DrawLine(int x0, int y0, int x1, int y1, Colour colour) override;
     void InvertWindowLine(int x0, int y0, int x1, int y1, int width) override;
     void AttractFrame() override;
@@ -131,7 +131,6 @@ private:
 
     Game game_;
     ScenePictures pictures_;
-    BallSprite ballSprite_;
     QImage surface_;
     QWidget* client_ = nullptr;
     StatusBar* statusBar1_ = nullptr;

@@ -13,14 +13,14 @@ void FullScene(benchmark::State& state) {
     const int hole = static_cast<int>(state.range(0));
     LoadHole(game.course, hole, game.solid);
     ScenePictures pictures = MakeScenePictures();
-    BallSprite sprite;
+    BallOnScreen ball;
     const Hole& data = game.course[hole];
     float spin = 0;
     for (auto _ : state) {
         game.view.spin = spin;
         spin += 2.0f;
         DrawFullScene(pictures, game.view, game.solid, game.scene, data.wallColour, float(data.teeX),
-                      float(data.teeY), float(data.teeZ), &sprite);
+                      float(data.teeY), float(data.teeZ), ball);
         benchmark::DoNotOptimize(pictures.backBuffer.constBits());
     }
 }

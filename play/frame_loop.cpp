@@ -116,12 +116,8 @@ void PlayLoop::ShowSceneWithBall() {
 }
 
 void PlayLoop::DrawBall() {
-    BallOnScreen& ball = game_.ballOnScreen;
-    ball.prevScreenX = static_cast<int>(ball.screenX);
-    ball.prevScreenY = static_cast<int>(ball.screenY);
-    ball.screenX = static_cast<float>(game_.scene.viewOriginX) + ball.viewX;
-    ball.screenY = static_cast<float>(game_.scene.viewOriginY) - ball.viewY;
-    host_.DrawBallSprite(ball.viewX, ball.viewY, game_.sinkFrame == -1);
+    MoveAnchor(game_.ballOnScreen, game_.scene);
+    host_.DrawBallSprite(game_.sinkFrame == -1);
 }
 
 void PlayLoop::PresentBall() {

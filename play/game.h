@@ -8,14 +8,8 @@
 #include "play/physics.h"
 #include "play/play_state.h"
 #include "play/tournament.h"
+#include "render/ball_on_screen.h"
 #include "render/view_transform.h"
-
-/// The ball as last drawn on the screen. The anchor is where the ball touches the ground.
-struct BallOnScreen {
-    float viewX = 0, viewY = 0;      ///< the rotated ball, or its place in the cup while it drops
-    float screenX = 0, screenY = 0;  ///< the anchor of the last drawing
-    int prevScreenX = 0, prevScreenY = 0;  ///< the anchor before that, in whole pixels
-};
 
 /// All game state, owned by the main window; every other window works on a reference.
 struct Game {

@@ -33,8 +33,9 @@ public:
     virtual ViewPoint DrawHoleScene() = 0;
     /// Saves the back buffer under the ball's last anchor, after a full scene.
     virtual void SaveUnderBall() = 0;
-    /// Moves the ball sprite in the back buffer to view position (viewX, viewY).
-    virtual void DrawBallSprite(float viewX, float viewY, bool withShadow) = 0;
+    /// Moves the ball sprite in the back buffer from the game's previous ball anchor to
+    /// its current one (repair, save, shadow if asked, mask, frame).
+    virtual void DrawBallSprite(bool withShadow) = 0;
     /// A one-pixel line into the back buffer, without its end pixel.
     virtual void DrawLine(int x0, int y0, int x1, int y1, Colour colour) = 0;
     /// Inverts a line of pen width 1 or 3 straight on the window; twice restores it.

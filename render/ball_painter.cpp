@@ -7,11 +7,7 @@
 #include "render/raster.h"
 
 namespace {
-// The sheet cell follows the whole-pixel anchor modulo 4, so a rolling ball turns.
-int FrameIndex(float screen) {
-    return std::abs(static_cast<int>(screen - 4 * static_cast<int>(screen * 0.25f)));
-}
-
+// A dark green ellipse 15 by 6 centred on the anchor, mostly hidden by the ball.
 void DrawShadow(QImage& backBuffer, float x, float y) {
     QPainter painter(&backBuffer);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -20,31 +16,27 @@ void DrawShadow(QImage& backBuffer, float x, float y) {
 }
 }  // namespace
 
-void SaveUnderBall(const QImage& backBuffer, BallSprite& ball) {
-    BlitRect(backBuffer, static_cast<int>(ball.screenX - 7), static_cast<int>(ball.screenY - 14), ball.under,
-             0, 0, kSpriteWidth, kSpriteHeight);
+int BallFrameIndex(float screen) {
+    return std::abs(static_cast<int>(screen - 4 * static_cast<int>(screen * 0.25f)));
+}
+
+void SaveUnderBall(const QImage& backBuffer, const BallOnScreen& ball, BallImages& images) {
+    BlitRect(backBuffer, static_cast<int>(ball.screenX - 7), static_cast<int>(ball.screenY - 14),
+             images.under, 0, 0, kSpriteWidth, kSpriteHeight);
 }
 
 void StampBall(QImage& backBuffer, const BallImages& images, float x, float y) {
     const int left = static_cast<int>(x - 7), top = static_cast<int>(y - 14);
     BlitRect(images.mask, 0, 0, backBuffer, left, top, images.mask.width(), images.mask.height(),
              RasterOp::And);
-    BlitRect(images.sheet, 16 * FrameIndex(x), 16 * FrameIndex(y), backBuffer, left, top,
+    BlitRect(images.sheet, 16 * BallFrameIndex(x), 16 * BallFrameIndex(y), backBuffer, left, top,
              images.mask.width(), images.mask.height(), RasterOp::Or);
 }
 
-void DrawBall(QImage& backBuffer, const BallImages& images, const Scene& scene, BallSprite& ball,
-              bool withShadow) {
-    ball.prevScreenX = static_cast<int>(ball.screenX);
-    ball.prevScreenY = static_cast<int>(ball.screenY);
-    ball.screenX = static_cast<float>(scene.viewOriginX) + ball.viewX;
-    ball.screenY = static_cast<float>(scene.viewOriginY) - ball.viewY;
-
-    BlitRect(ball.under, 0, 0, backBuffer, ball.prevScreenX - 7, ball.prevScreenY - 14, kSpriteWidth,
-             kSpriteHeight);
-    SaveUnderBall(backBuffer, ball);
+void DrawBall(QImage& backBuffer, const BallOnScreen& ball, BallImages& images, bool withShadow) {
+    BlitRect(images.under, 0, 0, backBuffer, ball.prevScreenX - 7, ball.prevScreenY - 14,
+             kSpriteWidth, kSpriteHeight);
+    SaveUnderBall(backBuffer, ball, images);
     if (withShadow) DrawShadow(backBuffer, ball.screenX, ball.screenY);
-    ball.frameColumn = FrameIndex(ball.screenX);
-    ball.frameRow = FrameIndex(ball.screenY);
     StampBall(backBuffer, images, ball.screenX, ball.screenY);
 }

@@ -6,21 +6,31 @@
 ScenePictures MakeScenePictures() {
     ScenePictures pictures;
     pictures.grassTile = MakeGrassTile();
-    pictures.ball = {MakeBallSheet(), MakeBallMask()};
+    pictures.ball.sheet = MakeBallSheet();
+    pictures.ball.mask = MakeBallMask();
     pictures.backBuffer.fill(Qt::black);
     DrawBackground(pictures.backBuffer, pictures.grassTile);
     return pictures;
 }
 
-void DrawFullScene(ScenePictures& pictures, const ViewAngles& view, Solid& solid, Scene& scene,
-                   Colour wallColour, float ballX, float ballY, float ballZ, BallSprite* sprite) {
+ViewPoint DrawHoleScene(ScenePictures& pictures, const ViewAngles& view, Solid& solid, Scene& scene,
+                        Colour wallColour, float ballX, float ballY, float ballZ) {
     DrawBackground(pictures.backBuffer, pictures.grassTile);
     const ViewPoint ball = PrepareScene(view, solid, scene, ballX, ballY, ballZ);
     DrawFaces(pictures.backBuffer, solid, scene, wallColour);
     DrawCup(pictures.backBuffer, scene);
-    if (sprite == nullptr) return;
-    sprite->viewX = ball.x;
-    sprite->viewY = ball.y;
-    SaveUnderBall(pictures.backBuffer, *sprite);
-    DrawBall(pictures.backBuffer, pictures.ball, scene, *sprite, true);
+    return ball;
+}
+
+void DrawFullScene(ScenePictures& pictures, const ViewAngles& view, Solid& solid, Scene& scene,
+                   Colour wallColour, float ballX, float ballY, float ballZ, BallOnScreen& ball) {
+    const ViewPoint rotated =
+        DrawHoleScene(pictures, view, solid, scene, wallColour, ballX, ballY, ballZ);
+    // The patch saved at the old anchor comes from the new scene, so the repair that
+    // DrawBall starts with brings nothing of the earlier scene back.
+    SaveUnderBall(pictures.backBuffer, ball, pictures.ball);
+    ball.viewX = rotated.x;
+    ball.viewY = rotated.y;
+    MoveAnchor(ball, scene);
+    DrawBall(pictures.backBuffer, ball, pictures.ball, true);
 }

@@ -17,8 +17,12 @@ struct ScenePictures {
 /// with the grass laid over it.
 ScenePictures MakeScenePictures();
 
-/// A full scene of the loaded hole into the back buffer: grass, faces, walls, rims and
-/// cup under `view`, placed so that the cup and the ball at (ballX, ballY, ballZ) show;
-/// then, when `sprite` is given, the ball with its shadow.
+/// The hole part of a full scene: grass, faces, walls, rims and cup of the loaded hole
+/// under `view`, placed so that the cup and the ball at (ballX, ballY, ballZ) show.
+/// Returns the rotated ball.
+ViewPoint DrawHoleScene(ScenePictures& pictures, const ViewAngles& view, Solid& solid, Scene& scene,
+                        Colour wallColour, float ballX, float ballY, float ballZ);
+
+/// A whole scene with the ball and its shadow drawn over the hole at (ballX, ballY, ballZ).
 void DrawFullScene(ScenePictures& pictures, const ViewAngles& view, Solid& solid, Scene& scene,
-                   Colour wallColour, float ballX, float ballY, float ballZ, BallSprite* sprite);
+                   Colour wallColour, float ballX, float ballY, float ballZ, BallOnScreen& ball);

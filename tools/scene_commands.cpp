@@ -56,9 +56,9 @@ int RenderCommand(Game& game, const std::vector<std::string>& options, std::ostr
     const std::string file = args.Text("out");
     const SceneRequest request = ReadScene(game, args);
     ScenePictures pictures = MakeScenePictures();
-    BallSprite sprite;
+    BallOnScreen ball;
     DrawFullScene(pictures, request.view, game.solid, game.scene, game.course[request.hole].wallColour,
-                  request.ballX, request.ballY, request.ballZ, &sprite);
+                  request.ballX, request.ballY, request.ballZ, ball);
     if (!pictures.backBuffer.save(QString::fromStdString(file), "PNG"))
         throw UsageError("cannot write " + file);
     Json json;

@@ -37,7 +37,7 @@ public:
                             game_.ball.z);
     }
     void SaveUnderBall() override { ++saves; }
-    void DrawBallSprite(float, float, bool withShadow) override {
+    void DrawBallSprite(bool withShadow) override {
         ++balls;
         lastBallShadow = withShadow;
     }

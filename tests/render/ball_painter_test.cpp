@@ -8,18 +8,19 @@ class BallOnGrass : public ::testing::Test {
 protected:
     void SetUp() override {
         back_.fill(qRgb(10, 80, 10));
-        sprite_.screenX = 100;
-        sprite_.screenY = 100;
-        SaveUnderBall(back_, sprite_);
+        ball_.screenX = 100;
+        ball_.screenY = 100;
+        SaveUnderBall(back_, ball_, images_);
     }
     void MoveTo(float x, float y) {
-        sprite_.viewX = x - scene_.viewOriginX;
-        sprite_.viewY = scene_.viewOriginY - y;
-        DrawBall(back_, images_, scene_, sprite_, true);
+        ball_.viewX = x - scene_.viewOriginX;
+        ball_.viewY = scene_.viewOriginY - y;
+        MoveAnchor(ball_, scene_);
+        DrawBall(back_, ball_, images_, true);
     }
     QImage back_ = QImage(640, 480, QImage::Format_RGB32);
     BallImages images_{MakeBallSheet(), MakeBallMask()};
-    BallSprite sprite_;
+    BallOnScreen ball_;
     Scene scene_;
 };
 
@@ -29,19 +30,20 @@ TEST_F(BallOnGrass, RepairsTheOldPlaceWhenMoving) {
     MoveTo(100, 100);
     EXPECT_EQ(back_, once);  // a ball at rest redraws the same picture
     MoveTo(200, 150);
+    EXPECT_EQ(ball_.prevScreenX, 100);
     EXPECT_EQ(back_.pixel(100, 93), qRgb(10, 80, 10));
     EXPECT_NE(back_.pixel(200, 143), qRgb(10, 80, 10));
     EXPECT_EQ(back_.pixel(200, 152), qRgb(0, 96, 0));  // shadow below the ball
 }
 
-TEST_F(BallOnGrass, FrameFollowsThePixelPositionModuloFour) {
+TEST(BallFrameIndex, FollowsThePixelPositionModuloFour) {
     struct Case {
         float x;
         int column;
     };
-    for (const Case& c : {Case{100, 0}, Case{101, 1}, Case{103.5f, 3}, Case{104, 0}, Case{-5, 1}, Case{-6.5f, 2}}) {
-        MoveTo(c.x, 100);
-        EXPECT_EQ(sprite_.frameColumn, c.column) << c.x;
+    for (const Case& c : {Case{100, 0}, Case{101, 1}, Case{103.5f, 3}, Case{104, 0}, Case{-5, 1},
+                          Case{-6.5f, 2}}) {
+        EXPECT_EQ(BallFrameIndex(c.x), c.column) << c.x;
     }
 }
 

@@ -10,7 +10,7 @@ class DrawnBasic : public ::testing::Test {
 protected:
     void SetUp() override {
         LoadHole(course_, 1, solid_);
-        DrawFullScene(pictures_, ViewAngles{}, solid_, scene_, course_[1].wallColour, -250, 0, 10, nullptr);
+        DrawHoleScene(pictures_, ViewAngles{}, solid_, scene_, course_[1].wallColour, -250, 0, 10);
     }
     QRgb At(int x, int y) const { return pictures_.backBuffer.pixel(x, y); }
 
