@@ -4,6 +4,7 @@
 
 #include "course/hole.h"
 #include "course/solid.h"
+#include "play/attract.h"
 #include "play/ball_state.h"
 #include "play/physics.h"
 #include "play/play_state.h"
@@ -21,6 +22,7 @@ struct Game {
     Tournament tournament;  ///< players, settings and progress
     PlayState playState = PlayState::Idle;
     bool attractPaused = false;  ///< the attract animation stands still (splash, course dialog)
+    Attract attract;             ///< the balls over the grass between tournaments
 
     // The frame clock: 20 ms frames counted from the millisecond ticks.
     std::int64_t tickCount = 0;      ///< ticks read at the last wake-up
