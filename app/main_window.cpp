@@ -12,6 +12,7 @@
 #include "app/menu_icons.h"
 #include "app/status_bar.h"
 #include "play/tournament.h"
+#include "render/attract_painter.h"
 #include "render/gdi_shapes.h"
 #include "render/hole_painter.h"
 #include "render/raster.h"
@@ -116,6 +117,9 @@ void TForm1::FormCreate() {
     pictures_ = MakeScenePictures();
     surface_ = QImage(kClientWidth, kSceneHeight, QImage::Format_RGB32);
     statusBar1_->SetPanelText(8, "Select players and start!");
+    // The balls are placed before the generator is seeded from the time, so they start
+    // from the same places at every start.
+    SeedAttract(game_.attract, random_);
     game_.sinkFrame = -1;
     play_.StartClock(clock_->Ticks());
     random_.Seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
@@ -285,8 +289,14 @@ void TForm1::InvertWindowLine(int x0, int y0, int x1, int y1, int width) {
     client_->update(touched & QRect(0, 0, kClientWidth, kSceneHeight));
 }
 
-// The attract animation comes with its own change; until then the grass stands still.
-void TForm1::AttractFrame() {}
+// The balls are painted over the grass, shown, and the grass is laid again for the next frame.
+void TForm1::AttractFrame() {
+    AttractPicture picture;
+    AttractStep(game_.attract, game_.course, random_, picture);
+    PaintAttract(pictures_.backBuffer, pictures_.ball, picture);
+    PresentFrame();
+    DrawGrass();
+}
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched != client_) return QMainWindow::eventFilter(watched, event);
