@@ -8,6 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Quelvane");
     QApplication::setFont(QFont("DejaVu Sans", 8));
     TForm1 form1;
+    form1.OpenMusic();
     form1.show();
     return QApplication::exec();
 }

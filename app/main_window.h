@@ -5,11 +5,11 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include "app/fluid_music_player.h"
 #include "app/message_box_prompt.h"
-#include "app/silent_music_player.h"
-#include "app/silent_sound_player.h"
 #include "app/standard_random.h"
 #include "app/steady_clock.h"
+#include "app/wave_sound_player.h"
 #include "play/game.h"
 #include "play/play_host.h"
 #include "play/play_loop.h"
@@ -73,6 +73,9 @@ public:
     void AboutClick();
     /// The music player's completion report: starts the tune again while Music is on.
     void MediaPlayer1Notify();
+    /// Opens the game's tune "quelvane.mid" beside the program and starts it; main() calls
+    /// it once, so that windows made by tests never reach for an audio device.
+    void OpenMusic();
     /// Opens the tune on `player` and starts it, as at start-up; tests pass their double.
     void OpenMusic(MusicPlayer& player);
     /// The players and course dialogs, made on first use with the window's prompt.
@@ -138,16 +141,16 @@ private:
 
     SteadyClock steadyClock_;
     StandardRandom random_;
-    SilentSoundPlayer silentSounds_;
+    WaveSoundPlayer waveSounds_{steadyClock_};
     MessageBoxPrompt messageBoxPrompt_{this};
     Clock* clock_ = &steadyClock_;
     Prompt* prompt_ = &messageBoxPrompt_;
-    SoundPlayer* sounds_ = &silentSounds_;
+    SoundPlayer* sounds_ = &waveSounds_;
     PlayLoop play_{game_, *this, random_};
     QTimer frameTimer_;
 
-    SilentMusicPlayer silentMusic_;
-    MusicPlayer* music_ = &silentMusic_;
+    FluidMusicPlayer fluidMusic_;
+    MusicPlayer* music_ = &fluidMusic_;
     TForm3* form3_ = nullptr;
     TForm4* form4_ = nullptr;
 };

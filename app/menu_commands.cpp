@@ -22,7 +22,6 @@ void TForm1::ConnectMenuCommands() {
     connect(Contents, &QAction::triggered, this, &TForm1::ContentsClick);
     connect(Index, &QAction::triggered, this, &TForm1::IndexClick);
     connect(About, &QAction::triggered, this, &TForm1::AboutClick);
-    OpenMusic(silentMusic_);
 }
 
 TForm3& TForm1::Form3() {
@@ -58,6 +57,8 @@ void TForm1::MusicClick() {
     else
         music_->Stop();
 }
+
+void TForm1::OpenMusic() { OpenMusic(fluidMusic_); }
 
 void TForm1::OpenMusic(MusicPlayer& player) {
     music_ = &player;
