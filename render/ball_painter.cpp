@@ -1,6 +1,5 @@
 #include "render/ball_painter.h"
 
-#include <QPainter>
 #include <cstdlib>
 
 #include "render/gdi_shapes.h"
@@ -9,10 +8,8 @@
 namespace {
 // A dark green ellipse 15 by 6 centred on the anchor, mostly hidden by the ball.
 void DrawShadow(QImage& backBuffer, float x, float y) {
-    QPainter painter(&backBuffer);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    FillEllipse(painter, static_cast<int>(x - 7), static_cast<int>(y - 3), static_cast<int>(x + 8),
-                static_cast<int>(y + 3), QColor(0, 96, 0));
+    FillEllipse(backBuffer, static_cast<int>(x - 7), static_cast<int>(y - 3), static_cast<int>(x + 8),
+                static_cast<int>(y + 3), qRgb(0, 96, 0));
 }
 }  // namespace
 

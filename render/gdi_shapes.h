@@ -32,8 +32,9 @@ void WalkLine(int x0, int y0, int x1, int y1, bool withEnd, Visit visit) {
     if (withEnd) visit(x1, y1);
 }
 
-/// A filled ellipse with a one-pixel outline, both in `colour`, in the box l,t - r,b.
-void FillEllipse(QPainter& painter, int left, int top, int right, int bottom, const QColor& colour);
+/// A filled ellipse in `colour` inscribed in the box (left, top)-(right, bottom), covering
+/// only columns left..right-1 and rows top..bottom-1; parts outside the picture are skipped.
+void FillEllipse(QImage& image, int left, int top, int right, int bottom, QRgb colour);
 
 /// A one-pixel Bresenham line from (x0, y0) towards (x1, y1), without the end pixel.
 void PlotLine(QImage& image, int x0, int y0, int x1, int y1, QRgb colour);

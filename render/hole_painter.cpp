@@ -52,8 +52,6 @@ void DrawFaces(QImage& backBuffer, const Solid& solid, Scene& scene, Colour wall
 
 void DrawCup(QImage& backBuffer, Scene& scene) {
     ProjectCup(scene);
-    QPainter painter(&backBuffer);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    FillEllipse(painter, static_cast<int>(scene.cupScreenX - 9), static_cast<int>(scene.cupScreenY - 4),
-                static_cast<int>(scene.cupScreenX + 9), static_cast<int>(scene.cupScreenY + 4), Qt::black);
+    FillEllipse(backBuffer, static_cast<int>(scene.cupScreenX - 9), static_cast<int>(scene.cupScreenY - 4),
+                static_cast<int>(scene.cupScreenX + 9), static_cast<int>(scene.cupScreenY + 4), qRgb(0, 0, 0));
 }

@@ -1,20 +1,31 @@
 #include "render/raster.h"
 
+#include <algorithm>
+#include <cstring>
+
 void BlitRect(const QImage& source, int sourceX, int sourceY, QImage& target, int targetX,
               int targetY, int width, int height, RasterOp op) {
-    for (int row = 0; row < height; ++row) {
-        const int sy = sourceY + row, ty = targetY + row;
-        if (sy < 0 || sy >= source.height() || ty < 0 || ty >= target.height()) continue;
-        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
-        auto* out = reinterpret_cast<QRgb*>(target.scanLine(ty));
-        for (int column = 0; column < width; ++column) {
-            const int sx = sourceX + column, tx = targetX + column;
-            if (sx < 0 || sx >= source.width() || tx < 0 || tx >= target.width()) continue;
-            switch (op) {
-                case RasterOp::Copy: out[tx] = in[sx]; break;
-                case RasterOp::And: out[tx] = (out[tx] & in[sx]) | 0xFF000000u; break;
-                case RasterOp::Or: out[tx] = (out[tx] | in[sx]) | 0xFF000000u; break;
-            }
+    // Clip once: shrink the rectangle until it lies inside both pictures.
+    const int skipLeft = std::max({0, -sourceX, -targetX});
+    const int skipTop = std::max({0, -sourceY, -targetY});
+    const int right = std::min({width, source.width() - sourceX, target.width() - targetX});
+    const int bottom = std::min({height, source.height() - sourceY, target.height() - targetY});
+    const int columns = right - skipLeft;
+    if (columns <= 0) return;
+
+    for (int row = skipTop; row < bottom; ++row) {
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(sourceY + row)) + sourceX + skipLeft;
+        auto* out = reinterpret_cast<QRgb*>(target.scanLine(targetY + row)) + targetX + skipLeft;
+        switch (op) {
+            case RasterOp::Copy:
+                std::memcpy(out, in, static_cast<size_t>(columns) * sizeof(QRgb));
+                break;
+            case RasterOp::And:
+                for (int i = 0; i < columns; ++i) out[i] = (out[i] & in[i]) | 0xFF000000u;
+                break;
+            case RasterOp::Or:
+                for (int i = 0; i < columns; ++i) out[i] = (out[i] | in[i]) | 0xFF000000u;
+                break;
         }
     }
 }
