@@ -2,8 +2,6 @@
 // with the shadows, balls, presentation copy and fresh grass of the main window.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include "app/standard_random.h"
 #include "course/catalogue.h"
 #include "play/attract.h"
@@ -44,11 +42,3 @@ void AttractFramePainted(benchmark::State& state) {
 }
 BENCHMARK(AttractFramePainted)->Unit(benchmark::kMicrosecond);
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

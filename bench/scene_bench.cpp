@@ -1,8 +1,6 @@
 // How long one full scene takes: sort, faces, walls, rims, cup and ball into the back buffer.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include "play/game.h"
 #include "render/scene_painter.h"
 
@@ -26,11 +24,3 @@ void FullScene(benchmark::State& state) {
 }
 BENCHMARK(FullScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
