@@ -24,6 +24,18 @@ void DrawRims(QPainter& painter, const Solid& solid, const Scene& scene, int fac
 }
 }  // namespace
 
+QColor TopFaceShade(int n) {
+    const int s = (4 * n) % 256;
+    return QColor(s, (s + 128) % 256, s);
+}
+
+QPolygon ScreenPolygon(const Solid& solid, const Scene& scene, int face) {
+    QPolygon polygon;
+    for (int k = 1; k <= solid.faceCorners[face]; ++k)
+        polygon << ScreenPoint(scene, solid.faceVertex[face][k]);
+    return polygon;
+}
+
 void DrawFaces(QImage& backBuffer, const Solid& solid, Scene& scene, Colour wallColour) {
     ProjectVertices(solid, scene);
     QPainter painter(&backBuffer);
@@ -34,18 +46,13 @@ void DrawFaces(QImage& backBuffer, const Solid& solid, Scene& scene, Colour wall
     for (int i = 1; i <= scene.drawCount; ++i) {
         const int g = scene.drawOrder[i];
         if (g < kBaseOffset) {
-            ++topFacesDrawn;
-            const int s = (4 * topFacesDrawn) % 256;
-            colour = QColor(s, (s + 128) % 256, s);
+            colour = TopFaceShade(++topFacesDrawn);
         } else if (g > 200) {
             colour = ToQColor(wallColour);
         }
-        QPolygon polygon;
-        for (int k = 1; k <= solid.faceCorners[g]; ++k)
-            polygon << ScreenPoint(scene, solid.faceVertex[g][k]);
         painter.setPen(QPen(colour, 0));
         painter.setBrush(colour);
-        painter.drawPolygon(polygon);
+        painter.drawPolygon(ScreenPolygon(solid, scene, g));
         DrawRims(painter, solid, scene, g % kBaseOffset);
     }
 }

@@ -1,9 +1,9 @@
 #include "setup/hole_preview.h"
 
 #include <QPainter>
-#include <QPolygon>
 
 #include "render/gdi_shapes.h"
+#include "render/hole_painter.h"
 #include "setup/course_dialog.h"
 
 namespace {
@@ -27,22 +27,12 @@ void PaintPreviewFaces(QImage& bitmap, const Solid& solid, const Scene& scene, C
     int topFacesDrawn = 0;
     for (int i = 1; i <= scene.drawCount; ++i) {
         const int g = scene.drawOrder[i];
-        if (g < kBaseOffset) {
-            ++topFacesDrawn;
-            const int t = (4 * topFacesDrawn) % 256;
-            colour = QColor(t, (t + 128) % 256, t);
-        }
+        if (g < kBaseOffset) colour = TopFaceShade(++topFacesDrawn);
         if (g > kBaseOffset) colour = Qt::black;
         if (g > 2 * kBaseOffset) colour = ToQColor(wallColour);
-        QPolygon polygon;
-        for (int k = 1; k <= solid.faceCorners[g]; ++k) {
-            const int w = solid.faceVertex[g][k];
-            polygon << QPoint(static_cast<int>(scene.screenX[w]),
-                              static_cast<int>(scene.screenY[w]));
-        }
         painter.setPen(QPen(colour, 0));
         painter.setBrush(colour);
-        painter.drawPolygon(polygon);
+        painter.drawPolygon(ScreenPolygon(solid, scene, g));
     }
 }
 

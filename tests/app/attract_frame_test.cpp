@@ -2,14 +2,9 @@
 
 #include "app/main_window.h"
 #include "render/sprites.h"
+#include "tests/platform_doubles.h"
 
 namespace {
-class StillClock : public Clock {
-public:
-    std::int64_t Ticks() override { return ticks; }
-    std::int64_t ticks = 100000;
-};
-
 TEST(MainWindowAttract, BallsArePlacedBeforeTheGeneratorIsSeededFromTheTime) {
     TForm1 form;
     const Attract& attract = form.GameState().attract;
@@ -26,7 +21,7 @@ TEST(MainWindowAttract, BallsArePlacedBeforeTheGeneratorIsSeededFromTheTime) {
 
 TEST(MainWindowAttract, AFrameShowsTheBallsAndLeavesFreshGrassBehind) {
     TForm1 form;
-    StillClock clock;
+    HandClock clock{100000};
     form.UseClock(clock);
     QImage grass(640, 480, QImage::Format_RGB32);
     grass.fill(Qt::black);

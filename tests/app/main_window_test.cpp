@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "app/status_bar.h"
+#include "tests/platform_doubles.h"
 
 namespace {
 struct MenuRow {
@@ -92,12 +93,6 @@ private:
     Answer answer_;
 };
 
-class HandClock : public Clock {
-public:
-    std::int64_t Ticks() override { return ticks; }
-    std::int64_t ticks = 1000;
-};
-
 // A form in the first aiming turn of a one-hole tournament for the players in `slots`.
 class FormInPlay : public ::testing::Test {
 protected:
@@ -126,7 +121,7 @@ protected:
 
     std::vector<int> slots_ = {1, 6};
     TForm1 form_;
-    HandClock clock_;
+    HandClock clock_{1000};
 };
 
 TEST_F(FormInPlay, FlagHasThePlayersColourAndItsExactLines) {
@@ -199,11 +194,7 @@ TEST_F(FormInPlay, AimLineIsInvertedOnTheWindowAndLeavesNoTrace) {
 }
 
 TEST_F(FormInPlay, SoundsPlayOnlyWhileSoundIsChecked) {
-    class Recording : public SoundPlayer {
-    public:
-        void Play(const std::string& name, bool) override { played.push_back(name); }
-        std::vector<std::string> played;
-    } sounds;
+    RecordingSounds sounds;
     form_.UseSounds(sounds);
     form_.Sound->setChecked(false);
     QTest::mouseClick(form_.ClientArea(), Qt::LeftButton, {}, Ball());

@@ -9,6 +9,7 @@
 #include "app/status_bar.h"
 #include "setup/course_dialog.h"
 #include "setup/players_dialog.h"
+#include "tests/platform_doubles.h"
 #include "tests/play/stroke_finder.h"
 #include "tests/setup/recording_prompt.h"
 
@@ -46,18 +47,6 @@ public:
     Mode mode = Mode::NotOpen;
     std::vector<std::string> calls;
     std::function<void()> pending;
-};
-
-class RecordingSounds : public SoundPlayer {
-public:
-    void Play(const std::string& name, bool) override { played.push_back(name); }
-    std::vector<std::string> played;
-};
-
-class HandClock : public Clock {
-public:
-    std::int64_t Ticks() override { return ticks; }
-    std::int64_t ticks = 1000000;
 };
 
 class MenuCommandsTest : public ::testing::Test {
@@ -254,7 +243,7 @@ TEST_F(MenuCommandsTest, TheSoundItemGatesEverySound) {
     EXPECT_EQ(sounds.played, std::vector<std::string>{"Bounce"});
 }
 TEST_F(MenuCommandsTest, ATournamentSetUpInTheDialogsPlaysTheSelectedHolesBackward) {
-    HandClock clock;
+    HandClock clock{1000000};
     form.UseClock(clock);
     form.RandomSource().Seed(1210);
     WhenModal([&](QWidget&) {

@@ -6,28 +6,17 @@
 #include "app/main_window.h"
 #include "app/status_bar.h"
 #include "render/sprites.h"
+#include "tests/platform_doubles.h"
 #include "tests/play/stroke_finder.h"
 
 namespace {
-class HandClock : public Clock {
-public:
-    std::int64_t Ticks() override { return ticks; }
-    std::int64_t ticks = 5000000;
-};
-
-class RecordingSounds : public SoundPlayer {
-public:
-    void Play(const std::string& name, bool) override { played.push_back(name); }
-    std::vector<std::string> played;
-};
-
 int Count(const std::vector<std::string>& sounds, const std::string& name) {
     return static_cast<int>(std::count(sounds.begin(), sounds.end(), name));
 }
 
 TEST(TournamentEndToEnd, TwoPlayersPlaySixHolesWithTheMouse) {
     TForm1 form;
-    HandClock clock;
+    HandClock clock{5000000};
     RecordingSounds sounds;
     form.UseClock(clock);
     form.UseSounds(sounds);

@@ -2,13 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-class HandClock : public Clock {
-public:
-    std::int64_t Ticks() override { return ticks; }
-    std::int64_t ticks = 0;
-};
+#include "tests/platform_doubles.h"
 
+namespace {
 class WaveSoundPlayerTest : public ::testing::Test {
 protected:
     /// Plays `name` at `ms` on the hand clock.
