@@ -36,7 +36,8 @@ TForm1::TForm1(QWidget* parent)
     setCentralWidget(client_);
     statusBar1_ = new StatusBar(client_);
     statusBar1_->setGeometry(0, kSceneHeight, kClientWidth, StatusBar::kHeight);
-    statusBar1_->SetOwnerDraw([this](QPainter& painter, const QRect& rect) { StatusBar1DrawPanel(painter, rect); });
+    statusBar1_->SetOwnerDraw(
+        [this](QPainter& painter, const QRect& rect) { StatusBar1DrawPanel(painter, rect); });
     BuildMenu();
     FormCreate();
     ConnectMenuCommands();
@@ -52,7 +53,8 @@ TForm1::TForm1(QWidget* parent)
 TForm1::~TForm1() = default;
 
 void TForm1::BuildMenu() {
-    const auto item = [this](QMenu* menu, const QString& caption, int icon, const QKeySequence& key = {}) {
+    const auto item = [this](QMenu* menu, const QString& caption, int icon,
+                             const QKeySequence& key = {}) {
         QAction* action = menu->addAction(caption);
         if (icon >= 0) action->setIcon(MenuIcon(icon));
         if (!key.isEmpty()) action->setShortcut(key);
@@ -140,14 +142,18 @@ void TForm1::ShowHole(int hole) {
     PresentFrame();
 }
 
-void TForm1::PresentFrame() { PresentRect(0, 0, kClientWidth, kSceneHeight); }
+void TForm1::PresentFrame() {
+    PresentRect(0, 0, kClientWidth, kSceneHeight);
+}
 
 void TForm1::PresentRect(int x, int y, int width, int height) {
     BlitRect(pictures_.backBuffer, x, y, surface_, x, y, width, height);
     client_->update(QRect(x, y, width, height) & QRect(0, 0, kClientWidth, kSceneHeight));
 }
 
-void TForm1::FormPaint(QPainter& painter) { painter.drawImage(0, 0, surface_); }
+void TForm1::FormPaint(QPainter& painter) {
+    painter.drawImage(0, 0, surface_);
+}
 
 void TForm1::FormActivate() {
     if (!firstActivation_) return;
@@ -171,14 +177,14 @@ struct FlagColumn {
 };
 // The cloth: columns whose tops and bottoms wave to the right of the pole.
 constexpr FlagColumn kCloth[] = {
-    {3, 2, 11}, {4, 1, 11}, {5, 1, 10}, {6, 1, 10},  {7, 1, 10},
+    {3, 2, 11}, {4, 1, 11}, {5, 1, 10},  {6, 1, 10},  {7, 1, 10},
     {8, 2, 11}, {9, 2, 11}, {10, 3, 12}, {11, 4, 12}, {12, 4, 11},
 };
 struct FlagLine {
     int x0, y0, x1, y1;
 };
 constexpr FlagLine kClothShadow[] = {
-    {3, 11, 5, 11}, {5, 10, 8, 10},   {7, 11, 10, 11},
+    {3, 11, 5, 11},  {5, 10, 8, 10},   {7, 11, 10, 11},
     {9, 12, 12, 12}, {12, 11, 13, 11}, {13, 10, 13, 4},
 };
 constexpr Colour kPoleColour = 0x000080;
@@ -211,25 +217,37 @@ void TForm1::StartClick() {
 }
 
 void TForm1::StopClick() {
-    const Prompt::Answer answer = prompt_->Ask("Are you sure you want to quit the tournament?",
-                                               "Stop Tournament?", Prompt::Buttons::YesNo,
-                                               Prompt::Icon::Exclamation, Prompt::Answer::No);
+    const Prompt::Answer answer =
+        prompt_->Ask("Are you sure you want to quit the tournament?", "Stop Tournament?",
+                     Prompt::Buttons::YesNo, Prompt::Icon::Exclamation, Prompt::Answer::No);
     if (answer == Prompt::Answer::Yes) play_.StopTournamentPlay();
 }
 
 void TForm1::FormMouseDown(Qt::MouseButton button, int x, int y) {
     switch (button) {
-        case Qt::LeftButton: play_.MouseDown(MouseButton::Left, x, y); break;
-        case Qt::RightButton: play_.MouseDown(MouseButton::Right, x, y); break;
-        default: play_.MouseDown(MouseButton::Middle, x, y); break;
+        case Qt::LeftButton:
+            play_.MouseDown(MouseButton::Left, x, y);
+            break;
+        case Qt::RightButton:
+            play_.MouseDown(MouseButton::Right, x, y);
+            break;
+        default:
+            play_.MouseDown(MouseButton::Middle, x, y);
+            break;
     }
 }
 
-void TForm1::FormMouseMove(int x, int y) { play_.MouseMove(x, y); }
+void TForm1::FormMouseMove(int x, int y) {
+    play_.MouseMove(x, y);
+}
 
-void TForm1::FormMouseUp(Qt::MouseButton, int x, int y) { play_.MouseUp(x, y); }
+void TForm1::FormMouseUp(Qt::MouseButton, int x, int y) {
+    play_.MouseUp(x, y);
+}
 
-void TForm1::AppIdle() { play_.AppIdle(clock_->Ticks()); }
+void TForm1::AppIdle() {
+    play_.AppIdle(clock_->Ticks());
+}
 
 void TForm1::UseClock(Clock& clock) {
     clock_ = &clock;
@@ -244,7 +262,9 @@ void TForm1::SetPanelText(int panel, const std::string& text) {
     statusBar1_->SetPanelText(panel, QString::fromStdString(text));
 }
 
-void TForm1::RepaintStatusBar() { statusBar1_->update(); }
+void TForm1::RepaintStatusBar() {
+    statusBar1_->update();
+}
 
 // The scoreboard window does not exist yet: there is nothing to repaint.
 void TForm1::RepaintScoreboard() {}
@@ -263,7 +283,9 @@ void TForm1::PlaySound(const std::string& name, bool noStop) {
 // The Hole of Fame store does not exist yet: finished holes are not entered anywhere.
 void TForm1::UpdateRecords(int, int) {}
 
-void TForm1::DrawGrass() { DrawBackground(pictures_.backBuffer, pictures_.grassTile); }
+void TForm1::DrawGrass() {
+    DrawBackground(pictures_.backBuffer, pictures_.grassTile);
+}
 
 ViewPoint TForm1::DrawHoleScene() {
     const int hole = game_.tournament.currentHole;

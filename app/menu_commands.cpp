@@ -58,7 +58,9 @@ void TForm1::MusicClick() {
         music_->Stop();
 }
 
-void TForm1::OpenMusic() { OpenMusic(fluidMusic_); }
+void TForm1::OpenMusic() {
+    OpenMusic(fluidMusic_);
+}
 
 void TForm1::OpenMusic(MusicPlayer& player) {
     music_ = &player;

@@ -11,7 +11,8 @@ class StatusBar : public QWidget {
 public:
     static constexpr int kPanelCount = 9;
     static constexpr int kHeight = 19;
-    static constexpr std::array<int, kPanelCount> kPanelWidths = {20, 20, 130, 120, 40, 40, 60, 60, 150};
+    static constexpr std::array<int, kPanelCount> kPanelWidths = {20, 20, 130, 120, 40,
+                                                                  40, 60, 60,  150};
 
     using DrawPanel = std::function<void(QPainter&, const QRect&)>;
 

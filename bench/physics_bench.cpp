@@ -73,4 +73,3 @@ void RollFromTee(benchmark::State& state) {
 }
 BENCHMARK(RollFromTee)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 }  // namespace
-

@@ -17,8 +17,8 @@ void FullScene(benchmark::State& state) {
     for (auto _ : state) {
         game.view.spin = spin;
         spin += 2.0f;
-        DrawFullScene(pictures, game.view, game.solid, game.scene, data.wallColour, float(data.teeX),
-                      float(data.teeY), float(data.teeZ), ball);
+        DrawFullScene(pictures, game.view, game.solid, game.scene, data.wallColour,
+                      float(data.teeX), float(data.teeY), float(data.teeZ), ball);
         benchmark::DoNotOptimize(pictures.backBuffer.constBits());
     }
 }

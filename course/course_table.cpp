@@ -44,4 +44,6 @@ constexpr std::array<HoleRow, kHoleCount + 1> kRows = {{
 }};
 }  // namespace
 
-const std::array<HoleRow, kHoleCount + 1>& CourseTable() { return kRows; }
+const std::array<HoleRow, kHoleCount + 1>& CourseTable() {
+    return kRows;
+}

@@ -7,4 +7,6 @@ inline constexpr int kMaxVertices = 99;
 inline constexpr int kMaxFaces = 49;
 inline constexpr int kMaxCorners = 8;
 
-inline bool IsHoleNumber(int hole) { return hole >= 1 && hole <= kHoleCount; }
+inline bool IsHoleNumber(int hole) {
+    return hole >= 1 && hole <= kHoleCount;
+}

@@ -54,6 +54,7 @@ void LoadHole(const Course& course, int holeNumber, Solid& solid) {
     for (int f = 1; f <= m; ++f) {
         solid.faceDepth[f] = kNotDrawn;
         solid.faceDepth[f + kBaseOffset] = kNotDrawn;
-        for (int k = 1; k <= hole.faceCorners[f]; ++k) solid.faceDepth[WallNumber(f, k)] = kNotDrawn;
+        for (int k = 1; k <= hole.faceCorners[f]; ++k)
+            solid.faceDepth[WallNumber(f, k)] = kNotDrawn;
     }
 }

@@ -12,7 +12,9 @@ inline constexpr int kSolidVertexSlots = 200;
 inline constexpr int kSolidFaceSlots = 1000;
 inline constexpr float kNotDrawn = 9999.0f;
 
-constexpr int WallNumber(int face, int edge) { return 100 * (edge + 1) + face; }
+constexpr int WallNumber(int face, int edge) {
+    return 100 * (edge + 1) + face;
+}
 
 /// The loaded hole as a 3-D solid: top faces, base faces and side walls.
 struct Solid {

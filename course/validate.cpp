@@ -33,7 +33,8 @@ void CheckTableFigures(const Hole& hole, const HoleRow& row, Report& report) {
     if (hole.wallColour != row.wallColour) report.Add("wall colour differs from the table");
     if (hole.vertexCount != row.vertices)
         report.Add(hole.vertexCount, " vertices, the table says ", row.vertices);
-    if (hole.faceCount != row.faces) report.Add(hole.faceCount, " faces, the table says ", row.faces);
+    if (hole.faceCount != row.faces)
+        report.Add(hole.faceCount, " faces, the table says ", row.faces);
     if (hole.teeFace != row.teeFace) report.Add("tee face ", hole.teeFace, " is not ", row.teeFace);
     if (hole.faceCount > 0) {
         int fewest = kMaxCorners, most = 0;
@@ -95,7 +96,8 @@ void CheckVertices(const Hole& hole, const HoleRow& row, Report& report) {
         const int x = hole.vertexX[v], y = hole.vertexY[v], z = hole.vertexZ[v];
         if (!used[v]) {
             // An unused vertex must stay undefined, as Splitt's vertex 7 does.
-            if (x != 0 || y != 0 || z != 0) report.Add("vertex ", v, " is defined but used by no face");
+            if (x != 0 || y != 0 || z != 0)
+                report.Add("vertex ", v, " is defined but used by no face");
             continue;
         }
         if (x < -700 || x > 700 || y < -450 || y > 450)
@@ -114,11 +116,13 @@ void CheckFaces(const Hole& hole, Report& report) {
         const FaceGeometry face(hole, f);
         const int c = face.Corners();
         if (!face.HasCornerOrder())
-            report.Add("face ", f, ": corner 2 must lie right of corner 1 and corner 3 below corner 2");
+            report.Add("face ", f,
+                       ": corner 2 must lie right of corner 1 and corner 3 below corner 2");
         else
             for (int k = 1; k <= c; ++k)
                 if (std::abs(face.HeightAt(face.X(k), face.Y(k)) - face.Z(k)) > 1e-6)
-                    report.Add("face ", f, " corner ", k, " is off the plane of its first three corners");
+                    report.Add("face ", f, " corner ", k,
+                               " is off the plane of its first three corners");
         if (face.SignedArea() >= 0) report.Add("face ", f, " is not clockwise");
         for (int k = 1; k <= c; ++k) {
             if (face.EdgeLength(k) <= 0) report.Add("face ", f, " edge ", k, " has length 0");
@@ -154,7 +158,8 @@ void CheckPoint(const Hole& hole, const char* what, int x, int y, int z, int fac
         return;
     }
     if (geometry.HasCornerOrder() && std::abs(geometry.HeightAt(x, y) - z) > 1e-6)
-        report.Add(what, " height ", z, " differs from face ", face, " height ", geometry.HeightAt(x, y));
+        report.Add(what, " height ", z, " differs from face ", face, " height ",
+                   geometry.HeightAt(x, y));
 }
 
 }  // namespace

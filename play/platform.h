@@ -38,7 +38,7 @@ public:
     enum class Icon { Exclamation, Stop, Question, Information };
     enum class Answer { Ok, Cancel, Yes, No };
     /// `defaultAnswer` is the button that Enter presses.
-    virtual Answer Ask(const std::string& text, const std::string& caption, Buttons buttons, Icon icon,
-                       Answer defaultAnswer) = 0;
+    virtual Answer Ask(const std::string& text, const std::string& caption, Buttons buttons,
+                       Icon icon, Answer defaultAnswer) = 0;
     virtual ~Prompt() = default;
 };

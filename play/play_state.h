@@ -14,6 +14,6 @@ enum class PlayState : std::uint8_t {
 
 /// True while a tournament is being played (the close question asks then).
 constexpr bool TournamentInPlay(PlayState state) {
-    return state == PlayState::Aiming || state == PlayState::Rolling || state == PlayState::Sinking ||
-           state == PlayState::TurnIntro;
+    return state == PlayState::Aiming || state == PlayState::Rolling ||
+           state == PlayState::Sinking || state == PlayState::TurnIntro;
 }

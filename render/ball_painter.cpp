@@ -8,8 +8,8 @@
 namespace {
 // A dark green ellipse 15 by 6 centred on the anchor, mostly hidden by the ball.
 void DrawShadow(QImage& backBuffer, float x, float y) {
-    FillEllipse(backBuffer, static_cast<int>(x - 7), static_cast<int>(y - 3), static_cast<int>(x + 8),
-                static_cast<int>(y + 3), qRgb(0, 96, 0));
+    FillEllipse(backBuffer, static_cast<int>(x - 7), static_cast<int>(y - 3),
+                static_cast<int>(x + 8), static_cast<int>(y + 3), qRgb(0, 96, 0));
 }
 }  // namespace
 

@@ -9,7 +9,9 @@ bool Inside(const QImage& image, int x, int y) {
 }
 }  // namespace
 
-QColor ToQColor(Colour colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+QColor ToQColor(Colour colour) {
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
 
 void FillEllipse(QImage& image, int left, int top, int right, int bottom, QRgb colour) {
     // Pixel centres inside the ellipse that touches the box's first and last columns and rows.
@@ -20,7 +22,8 @@ void FillEllipse(QImage& image, int left, int top, int right, int bottom, QRgb c
         const double dy = (y - cy) / ry;
         const double half = rx * std::sqrt(std::max(0.0, 1.0 - dy * dy));
         const int from = std::max(static_cast<int>(std::ceil(cx - half)), std::max(left, 0));
-        const int to = std::min(static_cast<int>(std::floor(cx + half)), std::min(right - 1, image.width() - 1));
+        const int to = std::min(static_cast<int>(std::floor(cx + half)),
+                                std::min(right - 1, image.width() - 1));
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = from; x <= to; ++x) line[x] = colour;
     }

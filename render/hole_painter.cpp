@@ -59,6 +59,7 @@ void DrawFaces(QImage& backBuffer, const Solid& solid, Scene& scene, Colour wall
 
 void DrawCup(QImage& backBuffer, Scene& scene) {
     ProjectCup(scene);
-    FillEllipse(backBuffer, static_cast<int>(scene.cupScreenX - 9), static_cast<int>(scene.cupScreenY - 4),
-                static_cast<int>(scene.cupScreenX + 9), static_cast<int>(scene.cupScreenY + 4), qRgb(0, 0, 0));
+    FillEllipse(backBuffer, static_cast<int>(scene.cupScreenX - 9),
+                static_cast<int>(scene.cupScreenY - 4), static_cast<int>(scene.cupScreenX + 9),
+                static_cast<int>(scene.cupScreenY + 4), qRgb(0, 0, 0));
 }

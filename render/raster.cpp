@@ -14,7 +14,8 @@ void BlitRect(const QImage& source, int sourceX, int sourceY, QImage& target, in
     if (columns <= 0) return;
 
     for (int row = skipTop; row < bottom; ++row) {
-        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(sourceY + row)) + sourceX + skipLeft;
+        const auto* in =
+            reinterpret_cast<const QRgb*>(source.constScanLine(sourceY + row)) + sourceX + skipLeft;
         auto* out = reinterpret_cast<QRgb*>(target.scanLine(targetY + row)) + targetX + skipLeft;
         switch (op) {
             case RasterOp::Copy:

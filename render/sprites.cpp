@@ -67,7 +67,8 @@ QImage MakeBallSheet() {
 QImage MakeBallMask() {
     QImage mask(kCell, kCell, QImage::Format_RGB32);
     for (int y = 0; y < kCell; ++y)
-        for (int x = 0; x < kCell; ++x) mask.setPixel(x, y, InBall(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        for (int x = 0; x < kCell; ++x)
+            mask.setPixel(x, y, InBall(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     return mask;
 }
 

@@ -4,7 +4,9 @@
 
 namespace {
 constexpr double kPi = 3.141592653589793;
-double Radians(float degrees) { return degrees * kPi * (1.0 / 180); }
+double Radians(float degrees) {
+    return degrees * kPi * (1.0 / 180);
+}
 
 // Keeps `view` inside lo..hi along one axis by moving the origin; sign is +1 for x
 // (screen = origin + view) and -1 for y (screen = origin - view).
@@ -28,9 +30,9 @@ ViewPoint RotateToView(const ViewAngles& view, float x, float y, float z) {
 void TransformAndSort(const ViewAngles& view, Solid& solid, Scene& scene) {
     for (int v = 1; v <= solid.vertexCount; ++v) {
         for (int u : {v, v + kBaseOffset}) {
-            const ViewPoint p = RotateToView(view, static_cast<float>(solid.x[u]),
-                                             static_cast<float>(solid.y[u]),
-                                             static_cast<float>(solid.z[u]));
+            const ViewPoint p =
+                RotateToView(view, static_cast<float>(solid.x[u]), static_cast<float>(solid.y[u]),
+                             static_cast<float>(solid.z[u]));
             scene.viewX[u] = p.x;
             scene.viewY[u] = p.y;
             scene.viewZ[u] = p.z;
@@ -89,7 +91,8 @@ void RotateCup(const ViewAngles& view, const Solid& solid, Scene& scene) {
 void PlaceView(Scene& scene, float ballViewX, float ballViewY) {
     scene.viewOriginX = 316;
     scene.viewOriginY = 217;
-    for (const auto& [vx, vy] : {std::pair{scene.cupViewX, scene.cupViewY}, std::pair{ballViewX, ballViewY}}) {
+    for (const auto& [vx, vy] :
+         {std::pair{scene.cupViewX, scene.cupViewY}, std::pair{ballViewX, ballViewY}}) {
         KeepInside(scene.viewOriginX, vx, +1, 100.0f, 532.0f);
         KeepInside(scene.viewOriginY, vy, -1, 100.0f, 334.0f);
     }

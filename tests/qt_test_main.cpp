@@ -7,7 +7,9 @@
 // caches) for the life of the process; in a sanitizer build their leak reports would be
 // noise, and could even fail the listing of the tests at build time. Pure tests keep
 // leak checking.
-extern "C" const char* __asan_default_options() { return "detect_leaks=0"; }
+extern "C" const char* __asan_default_options() {
+    return "detect_leaks=0";
+}
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

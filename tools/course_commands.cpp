@@ -18,16 +18,20 @@ void WriteHole(Json& json, const Hole& hole, int number) {
     for (int f = 1; f <= hole.faceCount; ++f) {
         const int c = hole.faceCorners[f];
         json.BeginObject();
-        json.Key("corners").Values(std::vector<int>(hole.faceVertex[f].begin() + 1, hole.faceVertex[f].begin() + 1 + c));
+        json.Key("corners").Values(
+            std::vector<int>(hole.faceVertex[f].begin() + 1, hole.faceVertex[f].begin() + 1 + c));
         json.Key("neighbours")
-            .Values(std::vector<int>(hole.faceNeighbour[f].begin() + 1, hole.faceNeighbour[f].begin() + 1 + c));
+            .Values(std::vector<int>(hole.faceNeighbour[f].begin() + 1,
+                                     hole.faceNeighbour[f].begin() + 1 + c));
         json.EndObject();
     }
     json.EndArray();
     json.Key("tee").Values(std::vector<int>{hole.teeX, hole.teeY, hole.teeZ});
     json.Key("teeFace").Value(hole.teeFace);
     json.Key("cup").Values(std::vector<int>{hole.cupX, hole.cupY, hole.cupZ});
-    json.Key("wallColour").Values(std::vector<int>{RedOf(hole.wallColour), GreenOf(hole.wallColour), BlueOf(hole.wallColour)});
+    json.Key("wallColour")
+        .Values(std::vector<int>{RedOf(hole.wallColour), GreenOf(hole.wallColour),
+                                 BlueOf(hole.wallColour)});
     json.EndObject();
 }
 }  // namespace
@@ -36,7 +40,8 @@ int HolesCommand(Game& game, const std::vector<std::string>& options, std::ostre
     ToolArgs args(options, {});
     Json json;
     json.BeginArray();
-    for (int number = 1; number <= kHoleCount; ++number) WriteHole(json, game.course[number], number);
+    for (int number = 1; number <= kHoleCount; ++number)
+        WriteHole(json, game.course[number], number);
     json.EndArray();
     out << json.Text() << '\n';
     return 0;

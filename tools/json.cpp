@@ -70,9 +70,13 @@ Json& Json::Value(const std::string& text) {
     Separate();
     out_ << '"';
     for (const char c : text) {
-        if (c == '"' || c == '\\') out_ << '\\' << c;
-        else if (static_cast<unsigned char>(c) < 0x20) out_ << "\\u00" << "0123456789abcdef"[c >> 4] << "0123456789abcdef"[c & 15];
-        else out_ << c;
+        if (c == '"' || c == '\\')
+            out_ << '\\' << c;
+        else if (static_cast<unsigned char>(c) < 0x20)
+            out_ << "\\u00"
+                 << "0123456789abcdef"[c >> 4] << "0123456789abcdef"[c & 15];
+        else
+            out_ << c;
     }
     out_ << '"';
     return *this;

@@ -18,7 +18,8 @@ struct CommandEntry {
 const CommandEntry kCommands[] = {
     {"holes", "holes", HolesCommand},
     {"validate", "validate [--hole N]", ValidateCommand},
-    {"draw-order", "draw-order --hole N --spin S [--roll R] [--tilt T] [--ball X,Y,Z]", DrawOrderCommand},
+    {"draw-order", "draw-order --hole N --spin S [--roll R] [--tilt T] [--ball X,Y,Z]",
+     DrawOrderCommand},
     {"render", "render --hole N --spin S [--tilt T] --out FILE.png", RenderCommand},
     {"roll", "roll --hole N --pos X,Y,Z --face F --vel VX,VY [--frames M] [--trace]", RollCommand},
     {"stroke", "stroke --spin S --tilt T --mode 1|2 --from X,Y --to X,Y", StrokeCommand},
@@ -28,7 +29,8 @@ const CommandEntry kCommands[] = {
 
 void PrintUsage(std::ostream& out) {
     out << "usage: quelvane-tool COMMAND [OPTIONS]\n";
-    for (const CommandEntry& command : kCommands) out << "  quelvane-tool " << command.usage << '\n';
+    for (const CommandEntry& command : kCommands)
+        out << "  quelvane-tool " << command.usage << '\n';
 }
 }  // namespace
 

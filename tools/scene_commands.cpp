@@ -43,7 +43,9 @@ int DrawOrderCommand(Game& game, const std::vector<std::string>& options, std::o
     PrepareScene(request.view, game.solid, scene, request.ballX, request.ballY, request.ballZ);
     Json json;
     json.BeginObject().Key("drawCount").Value(scene.drawCount);
-    json.Key("drawOrder").Values(std::vector<int>(scene.drawOrder.begin() + 1, scene.drawOrder.begin() + 1 + scene.drawCount));
+    json.Key("drawOrder")
+        .Values(std::vector<int>(scene.drawOrder.begin() + 1,
+                                 scene.drawOrder.begin() + 1 + scene.drawCount));
     json.Key("viewOrigin").Values(std::vector<int>{scene.viewOriginX, scene.viewOriginY});
     json.Key("cupScreen").Values(std::vector<float>{scene.cupScreenX, scene.cupScreenY});
     json.EndObject();
@@ -57,8 +59,9 @@ int RenderCommand(Game& game, const std::vector<std::string>& options, std::ostr
     const SceneRequest request = ReadScene(game, args);
     ScenePictures pictures = MakeScenePictures();
     BallOnScreen ball;
-    DrawFullScene(pictures, request.view, game.solid, game.scene, game.course[request.hole].wallColour,
-                  request.ballX, request.ballY, request.ballZ, ball);
+    DrawFullScene(pictures, request.view, game.solid, game.scene,
+                  game.course[request.hole].wallColour, request.ballX, request.ballY, request.ballZ,
+                  ball);
     if (!pictures.backBuffer.save(QString::fromStdString(file), "PNG"))
         throw UsageError("cannot write " + file);
     Json json;

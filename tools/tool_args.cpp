@@ -19,7 +19,8 @@ std::optional<double> ParseNumber(const std::string& text) {
     double value = 0;
     const char* end = text.data() + text.size();
     const auto [rest, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || rest != end || !std::isfinite(value)) return std::nullopt;
+    if (text.empty() || error != std::errc() || rest != end || !std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 
@@ -56,11 +57,14 @@ int ToolArgs::Int(const std::string& name) const {
     return static_cast<int>(*value);
 }
 
-int ToolArgs::Int(const std::string& name, int fallback) const { return Has(name) ? Int(name) : fallback; }
+int ToolArgs::Int(const std::string& name, int fallback) const {
+    return Has(name) ? Int(name) : fallback;
+}
 
 int ToolArgs::Hole(const std::string& name) const {
     const int hole = Int(name);
-    if (!IsHoleNumber(hole)) throw UsageError("unknown hole " + std::to_string(hole) + " (holes are 1..36)");
+    if (!IsHoleNumber(hole))
+        throw UsageError("unknown hole " + std::to_string(hole) + " (holes are 1..36)");
     return hole;
 }
 
@@ -93,4 +97,6 @@ std::vector<double> ToolArgs::Numbers(const std::string& name, size_t count) con
                      " comma-separated finite numbers, not '" + text + "'");
 }
 
-std::string ToolArgs::Text(const std::string& name) const { return Raw(name); }
+std::string ToolArgs::Text(const std::string& name) const {
+    return Raw(name);
+}

@@ -1,9 +1,10 @@
+#include "app/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QMenuBar>
 #include <QTest>
 
-#include "app/main_window.h"
 #include "app/status_bar.h"
 #include "tests/platform_doubles.h"
 
@@ -38,14 +39,22 @@ TEST(MainWindow, HasItsCaptionSizeAndStatusBar) {
 TEST(MainWindow, MenuItemsHaveTheirCaptionsKeysAndStartStates) {
     TForm1 form;
     const MenuRow rows[] = {
-        {"&File", "&Open...", "", false},          {"&File", "&Save", "", false},
-        {"&File", "Save &As...", "", false},       {"&File", "&Print...", "", false},
-        {"&File", "E&xit", "", true},              {"&Game", "&Start Tournament", "F2", false},
-        {"&Game", "Sto&p Tournament", "F3", false}, {"&Options", "&Players...\tF2", "", true},
-        {"&Options", "&Course...\tF3", "", true},  {"&Options", "&Sound", "", true},
-        {"&Options", "&Music", "", true},          {"&Score", "&Scoreboard...", "F4", false},
-        {"&Score", "&Hole of Fame...", "F5", true}, {"&Score", "&WWWhole.of.fame", "", true},
-        {"&Help", "&Contents", "F1", true},        {"&Help", "&Index", "", true},
+        {"&File", "&Open...", "", false},
+        {"&File", "&Save", "", false},
+        {"&File", "Save &As...", "", false},
+        {"&File", "&Print...", "", false},
+        {"&File", "E&xit", "", true},
+        {"&Game", "&Start Tournament", "F2", false},
+        {"&Game", "Sto&p Tournament", "F3", false},
+        {"&Options", "&Players...\tF2", "", true},
+        {"&Options", "&Course...\tF3", "", true},
+        {"&Options", "&Sound", "", true},
+        {"&Options", "&Music", "", true},
+        {"&Score", "&Scoreboard...", "F4", false},
+        {"&Score", "&Hole of Fame...", "F5", true},
+        {"&Score", "&WWWhole.of.fame", "", true},
+        {"&Help", "&Contents", "F1", true},
+        {"&Help", "&Index", "", true},
         {"&Help", "&About...", "", true},
     };
     for (const MenuRow& row : rows) {
@@ -64,7 +73,7 @@ TEST(MainWindow, MenuItemsHaveTheirCaptionsKeysAndStartStates) {
 TEST(MainWindow, ShowsADrawnHoleInItsClientArea) {
     TForm1 form;
     form.ShowHole(1);
-    EXPECT_EQ(form.WindowSurface().pixel(550, 208), qRgb(0, 0, 0));  // the cup
+    EXPECT_EQ(form.WindowSurface().pixel(550, 208), qRgb(0, 0, 0));    // the cup
     EXPECT_EQ(form.WindowSurface().pixel(150, 208), qRgb(8, 136, 8));  // the lane
 }
 
@@ -150,8 +159,8 @@ TEST_F(FormInPlay, StopAsksAndOnlyYesEndsTheTournament) {
     AnswerPrompt no(Prompt::Answer::No);
     form_.UsePrompt(no);
     form_.Stop->trigger();
-    ASSERT_EQ(no.asked,
-              std::vector<std::string>{"Stop Tournament?|Are you sure you want to quit the tournament?"});
+    ASSERT_EQ(no.asked, std::vector<std::string>{
+                            "Stop Tournament?|Are you sure you want to quit the tournament?"});
     EXPECT_EQ(form_.GameState().playState, PlayState::Aiming);
     EXPECT_EQ(bar->PanelText(0), "1");
     EXPECT_EQ(bar->PanelText(2), "Player1");
@@ -182,7 +191,7 @@ TEST_F(FormInPlay, AimLineIsInvertedOnTheWindowAndLeavesNoTrace) {
     const QRgb under = before.pixel(ball + QPoint(0, 20));
     EXPECT_EQ(form_.WindowSurface().pixel(ball + QPoint(0, 20)), (~under | 0xFF000000u));
     EXPECT_EQ(form_.WindowSurface().pixel(ball + QPoint(1, 20)),
-              (~before.pixel(ball + QPoint(1, 20)) | 0xFF000000u));  // three pixels wide
+              (~before.pixel(ball + QPoint(1, 20)) | 0xFF000000u));    // three pixels wide
     EXPECT_EQ(form_.BackBuffer().pixel(ball + QPoint(0, 20)), under);  // not in the picture
     // Dragged far outside the window and released there.
     QTest::mouseMove(client, QPoint(-400, 900));

@@ -1,6 +1,7 @@
+#include "course/catalogue.h"
+
 #include <gtest/gtest.h>
 
-#include "course/catalogue.h"
 #include "course/course_table.h"
 #include "course/validate.h"
 

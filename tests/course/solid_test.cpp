@@ -1,7 +1,8 @@
+#include "course/solid.h"
+
 #include <gtest/gtest.h>
 
 #include "course/catalogue.h"
-#include "course/solid.h"
 
 namespace {
 class SolidOfBasic : public ::testing::Test {

@@ -1,6 +1,7 @@
+#include "render/ball_painter.h"
+
 #include <gtest/gtest.h>
 
-#include "render/ball_painter.h"
 #include "render/sprites.h"
 
 namespace {
@@ -41,8 +42,8 @@ TEST(BallFrameIndex, FollowsThePixelPositionModuloFour) {
         float x;
         int column;
     };
-    for (const Case& c : {Case{100, 0}, Case{101, 1}, Case{103.5f, 3}, Case{104, 0}, Case{-5, 1},
-                          Case{-6.5f, 2}}) {
+    for (const Case& c :
+         {Case{100, 0}, Case{101, 1}, Case{103.5f, 3}, Case{104, 0}, Case{-5, 1}, Case{-6.5f, 2}}) {
         EXPECT_EQ(BallFrameIndex(c.x), c.column) << c.x;
     }
 }

@@ -1,6 +1,7 @@
+#include "render/gdi_shapes.h"
+
 #include <gtest/gtest.h>
 
-#include "render/gdi_shapes.h"
 #include "render/raster.h"
 
 namespace {
@@ -33,8 +34,8 @@ TEST_P(FillEllipseInBox, CoversExactlyTheBoxExtent) {
 }
 
 INSTANTIATE_TEST_SUITE_P(CupShadowAndBall, FillEllipseInBox,
-                         ::testing::Values(Box{5, 5, 23, 13},   // the cup, 18 x 8
-                                           Box{3, 10, 18, 16},  // the ball's shadow, 15 x 6
+                         ::testing::Values(Box{5, 5, 23, 13},     // the cup, 18 x 8
+                                           Box{3, 10, 18, 16},    // the ball's shadow, 15 x 6
                                            Box{10, 4, 24, 10}));  // an attract shadow, 14 x 6
 
 TEST(FillEllipse, ClipsAtThePictureEdges) {
@@ -53,18 +54,19 @@ TEST(BlitRect, CopiesOnlyWhatLiesInsideBothPictures) {
     struct Case {
         int sx, sy, tx, ty, w, h;
     };
-    for (const Case& c : {Case{0, 0, -3, -2, 8, 8}, Case{-2, -1, 4, 5, 8, 8}, Case{5, 6, 0, 0, 8, 8},
-                          Case{0, 0, 9, 0, 4, 4}, Case{2, 2, 1, 1, 3, 3}}) {
+    for (const Case& c : {Case{0, 0, -3, -2, 8, 8}, Case{-2, -1, 4, 5, 8, 8},
+                          Case{5, 6, 0, 0, 8, 8}, Case{0, 0, 9, 0, 4, 4}, Case{2, 2, 1, 1, 3, 3}}) {
         QImage target(10, 10, QImage::Format_RGB32);
         target.fill(kPaper);
         BlitRect(source, c.sx, c.sy, target, c.tx, c.ty, c.w, c.h);
         for (int y = 0; y < 10; ++y) {
             for (int x = 0; x < 10; ++x) {
                 const int u = x - c.tx + c.sx, v = y - c.ty + c.sy;
-                const bool copied = x - c.tx >= 0 && x - c.tx < c.w && y - c.ty >= 0 && y - c.ty < c.h &&
-                                    u >= 0 && u < 8 && v >= 0 && v < 8;
+                const bool copied = x - c.tx >= 0 && x - c.tx < c.w && y - c.ty >= 0 &&
+                                    y - c.ty < c.h && u >= 0 && u < 8 && v >= 0 && v < 8;
                 EXPECT_EQ(target.pixel(x, y), copied ? source.pixel(u, v) : kPaper)
-                    << "case " << c.sx << "," << c.sy << " -> " << c.tx << "," << c.ty << " at " << x << "," << y;
+                    << "case " << c.sx << "," << c.sy << " -> " << c.tx << "," << c.ty << " at "
+                    << x << "," << y;
             }
         }
     }

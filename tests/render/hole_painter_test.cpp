@@ -22,8 +22,8 @@ protected:
 
 TEST_F(DrawnBasic, FacesTakeShadesInDrawingOrder) {
     // Screen of course point (x, y, 10): (350 + x, 217 - (y / 2 + 8.66)).
-    EXPECT_EQ(At(350 + 250, 217 - 9 - 25), qRgb(4, 132, 4));    // green, face 2, drawn first
-    EXPECT_EQ(At(350 - 200, 217 - 9), qRgb(8, 136, 8));          // lane, face 1
+    EXPECT_EQ(At(350 + 250, 217 - 9 - 25), qRgb(4, 132, 4));  // green, face 2, drawn first
+    EXPECT_EQ(At(350 - 200, 217 - 9), qRgb(8, 136, 8));       // lane, face 1
 }
 
 TEST_F(DrawnBasic, CushionsShowWallColourAndRims) {

@@ -1,7 +1,8 @@
+#include "render/view_transform.h"
+
 #include <gtest/gtest.h>
 
 #include "course/catalogue.h"
-#include "render/view_transform.h"
 
 namespace {
 class BasicScene : public ::testing::Test {
@@ -17,7 +18,8 @@ TEST_F(BasicScene, DrawsFarWallsFirstAndLaterTiesEarlier) {
     TransformAndSort(view_, solid_, scene_);
     const std::vector<int> expected = {202, 902, 302, 201, 402, 501, 401, 702, 502, 602, 2, 1};
     ASSERT_EQ(scene_.drawCount, 12);
-    EXPECT_EQ(std::vector<int>(scene_.drawOrder.begin() + 1, scene_.drawOrder.begin() + 13), expected);
+    EXPECT_EQ(std::vector<int>(scene_.drawOrder.begin() + 1, scene_.drawOrder.begin() + 13),
+              expected);
     for (int g : expected) EXPECT_EQ(solid_.faceDepth[g], kNotDrawn) << g;
 }
 

@@ -29,9 +29,12 @@ TEST(Tool, DrawOrderOfBasicAtSpinZero) {
 
 TEST(Tool, HolesListsAllThirtySixWithBasicInFull) {
     const Outcome run = RunCommand(HolesCommand, {});
-    EXPECT_EQ(run.out.rfind("[{\"number\":1,\"name\":\"Basic\",\"par\":2,\"vertices\":[[-300,50,10],", 0), 0u);
+    EXPECT_EQ(
+        run.out.rfind("[{\"number\":1,\"name\":\"Basic\",\"par\":2,\"vertices\":[[-300,50,10],", 0),
+        0u);
     EXPECT_NE(run.out.find("\"number\":36,\"name\":\"Maze\""), std::string::npos);
-    EXPECT_NE(run.out.find("\"tee\":[-250,0,10],\"teeFace\":1,\"cup\":[200,0,10],\"wallColour\":[64,0,0]"),
+    EXPECT_NE(run.out.find(
+                  "\"tee\":[-250,0,10],\"teeFace\":1,\"cup\":[200,0,10],\"wallColour\":[64,0,0]"),
               std::string::npos);
 }
 
