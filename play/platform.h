@@ -42,3 +42,21 @@ public:
                        Icon icon, Answer defaultAnswer) = 0;
     virtual ~Prompt() = default;
 };
+
+/// Opens a web address with the user's browser.
+class UrlOpener {
+public:
+    /// False when the address could not be handed to a browser.
+    virtual bool Open(const std::string& url) = 0;
+    virtual ~UrlOpener() = default;
+};
+
+/// Shows the game's help book.
+class HelpViewer {
+public:
+    /// Opens the contents page.
+    virtual void ShowContents() = 0;
+    /// Opens the keyword index.
+    virtual void ShowIndex() = 0;
+    virtual ~HelpViewer() = default;
+};
