@@ -24,10 +24,11 @@ constexpr int kClientHeight = 404;
 constexpr int kSceneHeight = kClientHeight - StatusBar::kHeight;
 }  // namespace
 
-TForm1::TForm1(QWidget* parent)
+TForm1::TForm1(const Platform& platform, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint) {
+                              Qt::WindowCloseButtonHint),
+      platform_(platform) {
     setWindowTitle("Quelvane");
     client_ = new QWidget(this);
     client_->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -117,14 +118,15 @@ void TForm1::FormCreate() {
     }
     firstActivation_ = true;
     pictures_ = MakeScenePictures();
+    OpenMusic();
     surface_ = QImage(kClientWidth, kSceneHeight, QImage::Format_RGB32);
     statusBar1_->SetPanelText(8, "Select players and start!");
     // The balls are placed before the generator is seeded from the time, so they start
     // from the same places at every start.
-    SeedAttract(game_.attract, random_);
+    SeedAttract(game_.attract, platform_.random);
     game_.sinkFrame = -1;
-    play_.StartClock(clock_->Ticks());
-    random_.Seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    play_.StartClock(platform_.clock.Ticks());
+    platform_.random.Seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     InitCourse(game_);
     PresentFrame();
 }
@@ -218,8 +220,8 @@ void TForm1::StartClick() {
 
 void TForm1::StopClick() {
     const Prompt::Answer answer =
-        prompt_->Ask("Are you sure you want to quit the tournament?", "Stop Tournament?",
-                     Prompt::Buttons::YesNo, Prompt::Icon::Exclamation, Prompt::Answer::No);
+        platform_.prompt.Ask("Are you sure you want to quit the tournament?", "Stop Tournament?",
+                             Prompt::Buttons::YesNo, Prompt::Icon::Exclamation, Prompt::Answer::No);
     if (answer == Prompt::Answer::Yes) play_.StopTournamentPlay();
 }
 
@@ -246,16 +248,11 @@ void TForm1::FormMouseUp(Qt::MouseButton, int x, int y) {
 }
 
 void TForm1::AppIdle() {
-    play_.AppIdle(clock_->Ticks());
-}
-
-void TForm1::UseClock(Clock& clock) {
-    clock_ = &clock;
-    play_.StartClock(clock_->Ticks());
+    play_.AppIdle(platform_.clock.Ticks());
 }
 
 void TForm1::ScheduleFrame() {
-    frameTimer_.start(PlayLoop::MillisecondsToNextFrame(clock_->Ticks()));
+    frameTimer_.start(PlayLoop::MillisecondsToNextFrame(platform_.clock.Ticks()));
 }
 
 void TForm1::SetPanelText(int panel, const std::string& text) {
@@ -277,7 +274,7 @@ void TForm1::SetTournamentMenus(bool running) {
 }
 
 void TForm1::PlaySound(const std::string& name, bool noStop) {
-    if (Sound->isChecked()) sounds_->Play(name, noStop);
+    if (Sound->isChecked()) platform_.sounds.Play(name, noStop);
 }
 
 // The Hole of Fame store does not exist yet: finished holes are not entered anywhere.
@@ -314,7 +311,7 @@ void TForm1::InvertWindowLine(int x0, int y0, int x1, int y1, int width) {
 // The balls are painted over the grass, shown, and the grass is laid again for the next frame.
 void TForm1::AttractFrame() {
     AttractPicture picture;
-    AttractStep(game_.attract, game_.course, random_, picture);
+    AttractStep(game_.attract, game_.course, platform_.random, picture);
     PaintAttract(pictures_.backBuffer, pictures_.ball, picture);
     PresentFrame();
     DrawGrass();

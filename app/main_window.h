@@ -5,11 +5,6 @@
 #include <QMainWindow>
 #include <QTimer>
 
-#include "app/fluid_music_player.h"
-#include "app/message_box_prompt.h"
-#include "app/standard_random.h"
-#include "app/steady_clock.h"
-#include "app/wave_sound_player.h"
 #include "play/game.h"
 #include "play/play_host.h"
 #include "play/play_loop.h"
@@ -26,7 +21,8 @@ class TForm1 : public QMainWindow, public PlayHost {
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    /// Every window of the game uses the seams of `platform`; main() makes the real ones.
+    explicit TForm1(const Platform& platform, QWidget* parent = nullptr);
     ~TForm1() override;
 
     Game& GameState() { return game_; }
@@ -55,12 +51,6 @@ public:
     /// A wake-up of the frame loop: reads the clock and runs a frame when one has begun.
     void AppIdle();
 
-    /// The platform seams; tests put their doubles in before they play.
-    void UseClock(Clock& clock);
-    void UsePrompt(Prompt& prompt) { prompt_ = &prompt; }
-    void UseSounds(SoundPlayer& sounds) { sounds_ = &sounds; }
-    Random& RandomSource() { return random_; }
-
     // Menu commands (app/menu_commands.cpp).
     void PlayersClick();
     void CoursesClick();
@@ -73,11 +63,6 @@ public:
     void AboutClick();
     /// The music player's completion report: starts the tune again while Music is on.
     void MediaPlayer1Notify();
-    /// Opens the game's tune "quelvane.mid" beside the program and starts it; main() calls
-    /// it once, so that windows made by tests never reach for an audio device.
-    void OpenMusic();
-    /// Opens the tune on `player` and starts it, as at start-up; tests pass their double.
-    void OpenMusic(MusicPlayer& player);
     /// The players and course dialogs, made on first use with the window's prompt.
     TForm3& Form3();
     TForm4& Form4();
@@ -130,6 +115,7 @@ private:
     void FormCreate();
     void FormActivate();
     void FormPaint(QPainter& painter);
+    void OpenMusic();
     void StatusBar1DrawPanel(QPainter& painter, const QRect& rect);
 
     Game game_;
@@ -139,18 +125,10 @@ private:
     StatusBar* statusBar1_ = nullptr;
     bool firstActivation_ = true;
 
-    SteadyClock steadyClock_;
-    StandardRandom random_;
-    WaveSoundPlayer waveSounds_{steadyClock_};
-    MessageBoxPrompt messageBoxPrompt_{this};
-    Clock* clock_ = &steadyClock_;
-    Prompt* prompt_ = &messageBoxPrompt_;
-    SoundPlayer* sounds_ = &waveSounds_;
-    PlayLoop play_{game_, *this, random_};
+    Platform platform_;
+    PlayLoop play_{game_, *this, platform_.random};
     QTimer frameTimer_;
 
-    FluidMusicPlayer fluidMusic_;
-    MusicPlayer* music_ = &fluidMusic_;
     TForm3* form3_ = nullptr;
     TForm4* form4_ = nullptr;
 };

@@ -25,12 +25,12 @@ void TForm1::ConnectMenuCommands() {
 }
 
 TForm3& TForm1::Form3() {
-    if (!form3_) form3_ = new TForm3(game_, *prompt_, *Start, *Scoreboard, this);
+    if (!form3_) form3_ = new TForm3(game_, platform_.prompt, *Start, *Scoreboard, this);
     return *form3_;
 }
 
 TForm4& TForm1::Form4() {
-    if (!form4_) form4_ = new TForm4(game_, *prompt_, this);
+    if (!form4_) form4_ = new TForm4(game_, platform_.prompt, this);
     return *form4_;
 }
 
@@ -53,37 +53,32 @@ void TForm1::CoursesClick() {
 void TForm1::MusicClick() {
     // The item has already toggled its check mark.
     if (Music->isChecked())
-        music_->Play();
+        platform_.music.Play();
     else
-        music_->Stop();
+        platform_.music.Stop();
 }
 
 void TForm1::OpenMusic() {
-    OpenMusic(fluidMusic_);
-}
-
-void TForm1::OpenMusic(MusicPlayer& player) {
-    music_ = &player;
-    if (!music_->Open(kMusicFile)) {
+    if (!platform_.music.Open(kMusicFile)) {
         Music->setChecked(false);
         Music->setEnabled(false);
         return;
     }
-    if (Music->isChecked()) music_->Play();
-    music_->NotifyOnce([this] { MediaPlayer1Notify(); });
+    if (Music->isChecked()) platform_.music.Play();
+    platform_.music.NotifyOnce([this] { MediaPlayer1Notify(); });
 }
 
 void TForm1::MediaPlayer1Notify() {
-    if (music_->CurrentMode() != MusicPlayer::Mode::Stopped) return;
-    if (Music->isChecked()) music_->Play();
-    music_->NotifyOnce([this] { MediaPlayer1Notify(); });
+    if (platform_.music.CurrentMode() != MusicPlayer::Mode::Stopped) return;
+    if (Music->isChecked()) platform_.music.Play();
+    platform_.music.NotifyOnce([this] { MediaPlayer1Notify(); });
 }
 
 bool TForm1::FormCloseQuery() {
     if (!TournamentInPlay(game_.playState)) return true;
-    return prompt_->Ask("Are you sure you want to quit the tournament?", "Exit Quelvane?",
-                        Prompt::Buttons::YesNo, Prompt::Icon::Exclamation,
-                        Prompt::Answer::No) == Prompt::Answer::Yes;
+    return platform_.prompt.Ask("Are you sure you want to quit the tournament?", "Exit Quelvane?",
+                                Prompt::Buttons::YesNo, Prompt::Icon::Exclamation,
+                                Prompt::Answer::No) == Prompt::Answer::Yes;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #include "app/message_box_prompt.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace {
@@ -60,7 +61,7 @@ Prompt::Answer EscapeAnswer(Prompt::Buttons buttons) {
 Prompt::Answer MessageBoxPrompt::Ask(const std::string& text, const std::string& caption,
                                      Buttons buttons, Icon icon, Answer defaultAnswer) {
     QMessageBox box(ToIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
-                    ToButtons(buttons), parent_);
+                    ToButtons(buttons), QApplication::activeWindow());
     box.setDefaultButton(ToButton(defaultAnswer));
     switch (box.exec()) {
         case QMessageBox::Ok:

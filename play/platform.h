@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "play/music_player.h"
+
 // What the game needs from the operating system, one small interface each. The
 // application supplies real adapters; tests supply doubles.
 
@@ -59,4 +61,15 @@ public:
     /// Opens the keyword index.
     virtual void ShowIndex() = 0;
     virtual ~HelpViewer() = default;
+};
+
+/// The platform seams, made once by main() (tests make doubles) and given to every window
+/// at construction, so that all windows share one clock, one generator and one prompt.
+struct Platform {
+    Clock& clock;
+    Random& random;
+    SoundPlayer& sounds;
+    MusicPlayer& music;
+    Prompt& prompt;
+    UrlOpener& urls;
 };

@@ -2,11 +2,12 @@
 
 #include "app/main_window.h"
 #include "render/sprites.h"
-#include "tests/platform_doubles.h"
+#include "tests/app/test_platform.h"
 
 namespace {
 TEST(MainWindowAttract, BallsArePlacedBeforeTheGeneratorIsSeededFromTheTime) {
-    TForm1 form;
+    TestPlatform platform;
+    TForm1 form{platform.Seams()};
     const Attract& attract = form.GameState().attract;
     // The classic generator's first draws without a seed: 41, 18467, 6334, 26500, 19169, 15724.
     const Particle& first = attract.particles[1];
@@ -20,9 +21,9 @@ TEST(MainWindowAttract, BallsArePlacedBeforeTheGeneratorIsSeededFromTheTime) {
 }
 
 TEST(MainWindowAttract, AFrameShowsTheBallsAndLeavesFreshGrassBehind) {
-    TForm1 form;
-    HandClock clock{100000};
-    form.UseClock(clock);
+    TestPlatform platform{100000};
+    HandClock& clock = platform.clock;
+    TForm1 form{platform.Seams()};
     QImage grass(640, 480, QImage::Format_RGB32);
     grass.fill(Qt::black);
     DrawBackground(grass, MakeGrassTile());

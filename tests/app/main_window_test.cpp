@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "app/status_bar.h"
-#include "tests/platform_doubles.h"
+#include "tests/app/test_platform.h"
 
 namespace {
 struct MenuRow {
@@ -26,7 +26,8 @@ QAction* FindItem(QMenuBar* bar, const QString& menu, const QString& caption) {
 }
 
 TEST(MainWindow, HasItsCaptionSizeAndStatusBar) {
-    TForm1 form;
+    TestPlatform platform;
+    TForm1 form{platform.Seams()};
     EXPECT_EQ(form.windowTitle(), "Quelvane");
     EXPECT_EQ(form.ClientArea()->size(), QSize(630, 404));
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -37,7 +38,8 @@ TEST(MainWindow, HasItsCaptionSizeAndStatusBar) {
 }
 
 TEST(MainWindow, MenuItemsHaveTheirCaptionsKeysAndStartStates) {
-    TForm1 form;
+    TestPlatform platform;
+    TForm1 form{platform.Seams()};
     const MenuRow rows[] = {
         {"&File", "&Open...", "", false},
         {"&File", "&Save", "", false},
@@ -71,14 +73,16 @@ TEST(MainWindow, MenuItemsHaveTheirCaptionsKeysAndStartStates) {
 }
 
 TEST(MainWindow, ShowsADrawnHoleInItsClientArea) {
-    TForm1 form;
+    TestPlatform platform;
+    TForm1 form{platform.Seams()};
     form.ShowHole(1);
     EXPECT_EQ(form.WindowSurface().pixel(550, 208), qRgb(0, 0, 0));    // the cup
     EXPECT_EQ(form.WindowSurface().pixel(150, 208), qRgb(8, 136, 8));  // the lane
 }
 
 TEST(MainWindow, ShowingAHoleWithoutGeometryDrawsOnlyGrass) {
-    TForm1 form;
+    TestPlatform platform;
+    TForm1 form{platform.Seams()};
     for (int hole : {0, 2, 36}) form.ShowHole(hole);
     SUCCEED();
 }
@@ -87,27 +91,23 @@ TEST(MainWindow, ShowingAHoleWithoutGeometryDrawsOnlyGrass) {
 namespace {
 class AnswerPrompt : public Prompt {
 public:
-    explicit AnswerPrompt(Answer answer) : answer_(answer) {}
     Answer Ask(const std::string& text, const std::string& caption, Buttons buttons, Icon icon,
                Answer defaultAnswer) override {
         asked.push_back(caption + "|" + text);
         EXPECT_EQ(buttons, Buttons::YesNo);
         EXPECT_EQ(icon, Icon::Exclamation);
         EXPECT_EQ(defaultAnswer, Answer::No);
-        return answer_;
+        return answer;
     }
+    Answer answer = Answer::No;
     std::vector<std::string> asked;
-
-private:
-    Answer answer_;
 };
 
 // A form in the first aiming turn of a one-hole tournament for the players in `slots`.
 class FormInPlay : public ::testing::Test {
 protected:
     void SetUp() override {
-        form_.UseClock(clock_);
-        form_.RandomSource().Seed(7);
+        platform_.random.Seed(7);
         Tournament& t = form_.GameState().tournament;
         for (int p : slots_) {
             t.players[p].name = "Player" + std::to_string(p);
@@ -129,8 +129,11 @@ protected:
     }
 
     std::vector<int> slots_ = {1, 6};
-    TForm1 form_;
-    HandClock clock_{1000};
+    TestPlatform platform_{1000};
+    HandClock& clock_ = platform_.clock;
+    AnswerPrompt prompt_;
+    TForm1 form_{Platform{platform_.clock, platform_.random, platform_.sounds, platform_.music,
+                          prompt_, platform_.urls}};
 };
 
 TEST_F(FormInPlay, FlagHasThePlayersColourAndItsExactLines) {
@@ -156,11 +159,10 @@ TEST_F(FormInPlay, FlagHasThePlayersColourAndItsExactLines) {
 
 TEST_F(FormInPlay, StopAsksAndOnlyYesEndsTheTournament) {
     StatusBar* bar = form_.StatusBar1();
-    AnswerPrompt no(Prompt::Answer::No);
-    form_.UsePrompt(no);
+    prompt_.answer = Prompt::Answer::No;
     form_.Stop->trigger();
-    ASSERT_EQ(no.asked, std::vector<std::string>{
-                            "Stop Tournament?|Are you sure you want to quit the tournament?"});
+    ASSERT_EQ(prompt_.asked, std::vector<std::string>{
+                                 "Stop Tournament?|Are you sure you want to quit the tournament?"});
     EXPECT_EQ(form_.GameState().playState, PlayState::Aiming);
     EXPECT_EQ(bar->PanelText(0), "1");
     EXPECT_EQ(bar->PanelText(2), "Player1");
@@ -171,8 +173,7 @@ TEST_F(FormInPlay, StopAsksAndOnlyYesEndsTheTournament) {
     EXPECT_EQ(bar->PanelText(7), "PAR: -2");
     EXPECT_EQ(bar->PanelText(8), "Hit the ball!");
 
-    AnswerPrompt yes(Prompt::Answer::Yes);
-    form_.UsePrompt(yes);
+    prompt_.answer = Prompt::Answer::Yes;
     form_.Stop->trigger();
     EXPECT_EQ(form_.GameState().playState, PlayState::Idle);
     for (int panel = 0; panel <= 7; ++panel) EXPECT_EQ(bar->PanelText(panel), "") << panel;
@@ -203,8 +204,8 @@ TEST_F(FormInPlay, AimLineIsInvertedOnTheWindowAndLeavesNoTrace) {
 }
 
 TEST_F(FormInPlay, SoundsPlayOnlyWhileSoundIsChecked) {
-    RecordingSounds sounds;
-    form_.UseSounds(sounds);
+    RecordingSounds& sounds = platform_.sounds;
+    sounds.played.clear();
     form_.Sound->setChecked(false);
     QTest::mouseClick(form_.ClientArea(), Qt::LeftButton, {}, Ball());
     EXPECT_EQ(form_.GameState().playState, PlayState::Rolling);
@@ -217,8 +218,7 @@ TEST_F(FormInPlay, SoundsPlayOnlyWhileSoundIsChecked) {
 
 TEST_F(FormInPlay, CommandsAndClicksAtAnyMomentKeepTheRecordWhole) {
     QWidget* client = form_.ClientArea();
-    AnswerPrompt yes(Prompt::Answer::Yes);
-    form_.UsePrompt(yes);
+    prompt_.answer = Prompt::Answer::Yes;
     Game& game = form_.GameState();
     // Strike, then click and start again while the ball rolls, spins and drops.
     QTest::mouseClick(client, Qt::LeftButton, {}, Ball() + QPoint(-60, 0));

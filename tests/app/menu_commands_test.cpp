@@ -9,52 +9,13 @@
 #include "app/status_bar.h"
 #include "setup/course_dialog.h"
 #include "setup/players_dialog.h"
-#include "tests/platform_doubles.h"
+#include "tests/app/test_platform.h"
 #include "tests/play/stroke_finder.h"
-#include "tests/setup/recording_prompt.h"
 
 namespace {
-/// A music player that records its commands; `End()` plays the tune out.
-class FakeMusicPlayer : public MusicPlayer {
-public:
-    bool Open(const std::string& file) override {
-        calls.push_back("Open " + file);
-        if (!opens) return false;
-        mode = Mode::Stopped;
-        return true;
-    }
-    void Play() override {
-        calls.push_back("Play");
-        mode = Mode::Playing;
-    }
-    void Stop() override {
-        calls.push_back("Stop");
-        mode = Mode::Stopped;
-        Report();
-    }
-    Mode CurrentMode() const override { return mode; }
-    void NotifyOnce(std::function<void()> report) override { pending = std::move(report); }
-
-    void End() {
-        mode = Mode::Stopped;
-        Report();
-    }
-    void Report() {
-        if (auto report = std::exchange(pending, nullptr)) report();
-    }
-
-    bool opens = true;
-    Mode mode = Mode::NotOpen;
-    std::vector<std::string> calls;
-    std::function<void()> pending;
-};
-
 class MenuCommandsTest : public ::testing::Test {
 protected:
-    MenuCommandsTest() {
-        form.UsePrompt(prompt);
-        form.show();
-    }
+    MenuCommandsTest() { form.show(); }
 
     /// Presses a function key on the main window, made active first as a user's click would.
     void Press(Qt::Key key) {
@@ -104,8 +65,9 @@ protected:
                 form.Courses->isEnabled(), form.Scoreboard->isEnabled()};
     }
 
-    RecordingPrompt prompt;
-    TForm1 form;
+    TestPlatform platform{1000000};
+    RecordingPrompt& prompt = platform.prompt;
+    TForm1 form{platform.Seams()};
 };
 
 TEST_F(MenuCommandsTest, FunctionKeysReachOnlyTheGameItemsAndFollowTheEnablingTable) {
@@ -206,8 +168,7 @@ TEST_F(MenuCommandsTest, ANameOutsideAsciiReachesTheStatusBarIntact) {
 }
 
 TEST_F(MenuCommandsTest, MusicStopsResumesAndStartsOverAtTheEnd) {
-    FakeMusicPlayer music;
-    form.OpenMusic(music);
+    FakeMusicPlayer& music = platform.music;
     EXPECT_EQ(music.calls, (std::vector<std::string>{"Open quelvane.mid", "Play"}));
 
     form.Music->trigger();  // off: stops, and the stop's report restarts nothing
@@ -223,17 +184,16 @@ TEST_F(MenuCommandsTest, MusicStopsResumesAndStartsOverAtTheEnd) {
 }
 
 TEST_F(MenuCommandsTest, MusicThatCannotBeOpenedSwitchesTheItemOff) {
-    FakeMusicPlayer music;
-    music.opens = false;
-    form.OpenMusic(music);
-    EXPECT_FALSE(form.Music->isChecked());
-    EXPECT_FALSE(form.Music->isEnabled());
-    EXPECT_EQ(music.calls, std::vector<std::string>{"Open quelvane.mid"});
+    TestPlatform silent;
+    silent.music.opens = false;
+    TForm1 withoutMusic{silent.Seams()};
+    EXPECT_FALSE(withoutMusic.Music->isChecked());
+    EXPECT_FALSE(withoutMusic.Music->isEnabled());
+    EXPECT_EQ(silent.music.calls, std::vector<std::string>{"Open quelvane.mid"});
 }
 
 TEST_F(MenuCommandsTest, TheSoundItemGatesEverySound) {
-    RecordingSounds sounds;
-    form.UseSounds(sounds);
+    RecordingSounds& sounds = platform.sounds;
     PlayHost& host = form;
     form.Sound->trigger();
     EXPECT_FALSE(form.Sound->isChecked());
@@ -243,9 +203,8 @@ TEST_F(MenuCommandsTest, TheSoundItemGatesEverySound) {
     EXPECT_EQ(sounds.played, std::vector<std::string>{"Bounce"});
 }
 TEST_F(MenuCommandsTest, ATournamentSetUpInTheDialogsPlaysTheSelectedHolesBackward) {
-    HandClock clock{1000000};
-    form.UseClock(clock);
-    form.RandomSource().Seed(1210);
+    HandClock& clock = platform.clock;
+    platform.random.Seed(1210);
     WhenModal([&](QWidget&) {
         TForm3& dialog = form.Form3();
         QTest::keyClicks(dialog.Name[2], "Ann");

@@ -6,7 +6,7 @@
 #include "app/main_window.h"
 #include "app/status_bar.h"
 #include "render/sprites.h"
-#include "tests/platform_doubles.h"
+#include "tests/app/test_platform.h"
 #include "tests/play/stroke_finder.h"
 
 namespace {
@@ -15,12 +15,11 @@ int Count(const std::vector<std::string>& sounds, const std::string& name) {
 }
 
 TEST(TournamentEndToEnd, TwoPlayersPlaySixHolesWithTheMouse) {
-    TForm1 form;
-    HandClock clock{5000000};
-    RecordingSounds sounds;
-    form.UseClock(clock);
-    form.UseSounds(sounds);
-    form.RandomSource().Seed(20261210);
+    TestPlatform platform{5000000};
+    HandClock& clock = platform.clock;
+    RecordingSounds& sounds = platform.sounds;
+    TForm1 form{platform.Seams()};
+    platform.random.Seed(20261210);
     form.show();
     Game& game = form.GameState();
     Tournament& tournament = game.tournament;
