@@ -18,3 +18,4 @@ int RollCommand(Game& game, const std::vector<std::string>& options, std::ostrea
 int StrokeCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
 int SheetCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
 int SolveCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
+int ScoreCodeCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);

@@ -25,6 +25,7 @@ const CommandEntry kCommands[] = {
     {"stroke", "stroke --spin S --tilt T --mode 1|2 --from X,Y --to X,Y", StrokeCommand},
     {"sheet", "sheet --out FILE.png", SheetCommand},
     {"solve", "solve --hole N", SolveCommand},
+    {"scorecode", "scorecode encode --strokes S1,...,S36 | decode CODE", ScoreCodeCommand},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "tools/commands.h"
+#include "tools/tool_args.h"
+
+namespace {
+std::string RunScoreCode(const std::vector<std::string>& options) {
+    Game game;
+    std::ostringstream out;
+    EXPECT_EQ(ScoreCodeCommand(game, options, out), 0);
+    return out.str();
+}
+
+std::string Counts(const std::string& first, const std::string& rest, int restCount) {
+    std::string text = first;
+    for (int i = 0; i < restCount; ++i) text += "," + rest;
+    return text;
+}
+}  // namespace
+
+TEST(ScoreCodeCommand, EncodePrintsTheCodeWithItsPlainTextTotalAndCheck) {
+    EXPECT_EQ(RunScoreCode({"encode", "--strokes", Counts("2", "2", 35)}),
+              "{\"code\":\"07674746414181838585252527298969626363830307\","
+              "\"plain\":\"22222222222222222222222222222222222200721404\","
+              "\"total\":72,\"check\":1404}\n");
+}
+
+TEST(ScoreCodeCommand, DecodePrintsTheStrokesTotalAndCheck) {
+    EXPECT_EQ(RunScoreCode({"decode", "07674746414181838585252527298969626363830307"}),
+              "{\"strokes\":[2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,"
+              "2],\"total\":72,\"check\":1404}\n");
+}
+
+TEST(ScoreCodeCommand, RefusalsCarryTheirReason) {
+    Game game;
+    std::ostringstream out;
+    try {
+        ScoreCodeCommand(game, {"decode", "07674746414181838585252527298969626363830308"}, out);
+        FAIL() << "a changed digit was accepted";
+    } catch (const UsageError& error) {
+        EXPECT_STREQ(error.what(), "the total 72 is not the sum of the hole counts");
+    }
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST(ScoreCodeCommand, RefusesBadArguments) {
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"scramble"},
+        {"decode"},
+        {"decode", "1", "2"},
+        {"decode", "abc"},
+        {"encode"},
+        {"encode", "--strokes", Counts("2", "2", 34)},
+        {"encode", "--strokes", Counts("2", "2", 36)},
+        {"encode", "--strokes", Counts("0", "2", 35)},
+        {"encode", "--strokes", Counts("10", "2", 35)},
+        {"encode", "--strokes", Counts("x", "2", 35)},
+        {"encode", "--strokes", Counts("2", "2", 35) + ","},
+        {"encode", "--strokes", Counts("2", "2", 35), "--hole", "3"},
+    };
+    for (const std::vector<std::string>& options : bad) {
+        Game game;
+        std::ostringstream out;
+        EXPECT_THROW(ScoreCodeCommand(game, options, out), UsageError)
+            << (options.empty() ? "" : options.back());
+    }
+}
