@@ -9,8 +9,12 @@
 #include "app/steady_clock.h"
 #include "app/wave_sound_player.h"
 
-int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+int main(int, char* argv[]) {
+    // The game reads no command line: Qt sees only the program's name, so none of its
+    // options (-platform, -reverse, -session ...) act. Its environment variables still do.
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QApplication application(qtArgc, qtArgv);
     QApplication::setApplicationName("Quelvane");
     QApplication::setFont(QFont("DejaVu Sans", 8));
 

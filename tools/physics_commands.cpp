@@ -10,27 +10,10 @@
 namespace {
 constexpr int kDefaultFrames = 5000;
 constexpr int kMostFrames = 1000000;
-// Course coordinates stay within +-700 and balls move a few units per frame; a bound far
-// beyond that keeps every later sum of floats finite.
-constexpr double kLargestValue = 1000000.0;
-
-// The comma-separated numbers of `name`, each within +-kLargestValue.
-std::vector<double> BoundedNumbers(const ToolArgs& args, const std::string& name, size_t count) {
-    std::vector<double> numbers = args.Numbers(name, count);
-    for (const double number : numbers) {
-        if (std::fabs(number) > kLargestValue)
-            throw UsageError("--" + name + " needs numbers between -1000000 and 1000000");
-    }
-    return numbers;
-}
-
-double BoundedNumber(const ToolArgs& args, const std::string& name) {
-    return BoundedNumbers(args, name, 1)[0];
-}
 
 // A window pixel: two whole numbers.
 AimPoint ReadPixel(const ToolArgs& args, const std::string& name) {
-    const std::vector<double> xy = BoundedNumbers(args, name, 2);
+    const std::vector<double> xy = args.Numbers(name, 2, kPixelRange);
     if (xy[0] != std::trunc(xy[0]) || xy[1] != std::trunc(xy[1]))
         throw UsageError("--" + name + " needs a pixel as two whole numbers X,Y");
     return {static_cast<int>(xy[0]), static_cast<int>(xy[1])};
@@ -55,14 +38,14 @@ int RollCommand(Game& game, const std::vector<std::string>& options, std::ostrea
     const Hole& hole = game.course[number];
     if (!hole.HasGeometry())
         throw UsageError("hole " + std::to_string(number) + " has no geometry");
-    const std::vector<double> pos = BoundedNumbers(args, "pos", 3);
+    const std::vector<double> pos = args.Numbers("pos", 3, kCoordinateRange);
     const int face = args.Int("face");
     if (face < 1 || face > hole.faceCount) {
         throw UsageError("face " + std::to_string(face) + " is not on hole " +
                          std::to_string(number) + " (faces are 1.." +
                          std::to_string(hole.faceCount) + ")");
     }
-    const std::vector<double> vel = BoundedNumbers(args, "vel", 2);
+    const std::vector<double> vel = args.Numbers("vel", 2, kVelocityRange);
     const int frames = args.Int("frames", kDefaultFrames);
     if (frames < 1 || frames > kMostFrames)
         throw UsageError("--frames needs a whole number from 1 to 1000000, not " +
@@ -105,8 +88,8 @@ int RollCommand(Game& game, const std::vector<std::string>& options, std::ostrea
 
 int StrokeCommand(Game&, const std::vector<std::string>& options, std::ostream& out) {
     const ToolArgs args(options, {"spin", "tilt", "mode", "from", "to"});
-    const float spin = static_cast<float>(BoundedNumber(args, "spin"));
-    const float tilt = static_cast<float>(BoundedNumber(args, "tilt"));
+    const float spin = static_cast<float>(args.Number("spin", kAngleRange));
+    const float tilt = static_cast<float>(args.Number("tilt", kAngleRange));
     const int mode = args.Int("mode");
     if (mode != kFineStroke && mode != kStrongStroke)
         throw UsageError("--mode needs 1 (fine, left button) or 2 (strong, right button)");

@@ -1,11 +1,13 @@
 // quelvane-tool: inspects the course, the drawing and the physics from the shell.
 // Every command prints JSON on stdout; a bad command line prints one line on stderr
-// and exits with status 2.
+// and exits with status 2. Qt's own messages stay off stderr unless --verbose asks for them.
 #include <QGuiApplication>
-#include <cstring>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "tools/commands.h"
+#include "tools/qt_messages.h"
 #include "tools/tool_args.h"
 
 namespace {
@@ -29,34 +31,56 @@ const CommandEntry kCommands[] = {
 };
 
 void PrintUsage(std::ostream& out) {
-    out << "usage: quelvane-tool COMMAND [OPTIONS]\n";
+    out << "usage: quelvane-tool [--verbose] COMMAND [OPTIONS]\n";
     for (const CommandEntry& command : kCommands)
         out << "  quelvane-tool " << command.usage << '\n';
+    out << "--verbose also shows the messages of Qt and of the image libraries on stderr\n";
+}
+
+const CommandEntry* FindCommand(const std::string& name) {
+    for (const CommandEntry& command : kCommands)
+        if (name == command.name) return &command;
+    return nullptr;
 }
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc < 2) {
-        PrintUsage(std::cerr);
+    std::vector<std::string> words(argv + 1, argv + argc);
+    const bool verbose = !words.empty() && words.front() == "--verbose";
+    if (verbose) words.erase(words.begin());
+    if (words.empty()) {
+        std::cerr << "quelvane-tool: no command given (quelvane-tool --help lists them)\n";
         return 2;
     }
-    // Pictures and their text need a GUI application, but never a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-
-    const std::vector<std::string> options(argv + 2, argv + argc);
-    for (const CommandEntry& command : kCommands) {
-        if (std::strcmp(command.name, argv[1]) != 0) continue;
-        try {
-            Game game;
-            InitCourse(game);
-            return command.run(game, options, std::cout);
-        } catch (const UsageError& error) {
-            std::cerr << "quelvane-tool " << command.name << ": " << error.what() << '\n';
-            return 2;
-        }
+    if (words.front() == "--help") {
+        PrintUsage(std::cout);
+        return 0;
     }
-    std::cerr << "quelvane-tool: unknown command '" << argv[1] << "'\n";
-    PrintUsage(std::cerr);
-    return 2;
+    const CommandEntry* command = FindCommand(words.front());
+    if (!command) {
+        std::cerr << "quelvane-tool: unknown command '" << words.front()
+                  << "' (quelvane-tool --help lists them)\n";
+        return 2;
+    }
+
+    RouteQtMessages(verbose);
+    // Pictures and their text need a GUI application, but never a screen. Qt sees only the
+    // program's name: every option on the command line is the tool's own.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QGuiApplication application(qtArgc, qtArgv);
+
+    const std::vector<std::string> options(words.begin() + 1, words.end());
+    try {
+        Game game;
+        InitCourse(game);
+        return command->run(game, options, std::cout);
+    } catch (const UsageError& error) {
+        std::cerr << "quelvane-tool " << command->name << ": " << error.what() << '\n';
+        return 2;
+    } catch (const std::exception& error) {
+        std::cerr << "quelvane-tool " << command->name << ": failed: " << error.what() << '\n';
+        return 1;
+    }
 }

@@ -1,9 +1,8 @@
 // quelvane-tool draw-order | render: the full scene of a hole, as numbers or as a picture.
-#include <QImage>
-
 #include "render/scene_painter.h"
 #include "tools/commands.h"
 #include "tools/json.h"
+#include "tools/png_file.h"
 #include "tools/tool_args.h"
 
 namespace {
@@ -16,15 +15,15 @@ struct SceneRequest {
 SceneRequest ReadScene(Game& game, const ToolArgs& args) {
     SceneRequest request{};
     request.hole = args.Hole();
-    request.view.spin = static_cast<float>(args.Number("spin"));
-    request.view.roll = static_cast<float>(args.Number("roll", 0.0));
-    request.view.tilt = static_cast<float>(args.Number("tilt", -60.0));
+    request.view.spin = static_cast<float>(args.Number("spin", kAngleRange));
+    request.view.roll = static_cast<float>(args.Number("roll", kAngleRange, 0.0));
+    request.view.tilt = static_cast<float>(args.Number("tilt", kAngleRange, -60.0));
     const Hole& hole = game.course[request.hole];
     request.ballX = static_cast<float>(hole.teeX);
     request.ballY = static_cast<float>(hole.teeY);
     request.ballZ = static_cast<float>(hole.teeZ);
     if (args.Has("ball")) {
-        const auto ball = args.Numbers("ball", 3);
+        const auto ball = args.Numbers("ball", 3, kCoordinateRange);
         request.ballX = static_cast<float>(ball[0]);
         request.ballY = static_cast<float>(ball[1]);
         request.ballZ = static_cast<float>(ball[2]);
@@ -62,8 +61,7 @@ int RenderCommand(Game& game, const std::vector<std::string>& options, std::ostr
     DrawFullScene(pictures, request.view, game.solid, game.scene,
                   game.course[request.hole].wallColour, request.ballX, request.ballY, request.ballZ,
                   ball);
-    if (!pictures.backBuffer.save(QString::fromStdString(file), "PNG"))
-        throw UsageError("cannot write " + file);
+    WritePng(pictures.backBuffer, file);
     Json json;
     json.BeginObject().Key("out").Value(file).EndObject();
     out << json.Text() << '\n';

@@ -12,6 +12,7 @@
 #include "render/scene_painter.h"
 #include "tools/commands.h"
 #include "tools/json.h"
+#include "tools/png_file.h"
 #include "tools/tool_args.h"
 
 namespace {
@@ -160,7 +161,7 @@ int SheetCommand(Game& game, const std::vector<std::string>& options, std::ostre
             DrawCell(painter, game, number, QPoint(column * kCellWidth, row * kCellHeight));
         }
     }
-    if (!sheet.save(QString::fromStdString(file), "PNG")) throw UsageError("cannot write " + file);
+    WritePng(sheet, file);
     Json json;
     json.BeginObject().Key("out").Value(file).EndObject();
     out << json.Text() << '\n';

@@ -68,24 +68,34 @@ int ToolArgs::Hole(const std::string& name) const {
     return hole;
 }
 
-double ToolArgs::Number(const std::string& name) const {
+namespace {
+std::string RangeText(const Range& range) {
+    const auto whole = [](double value) { return std::to_string(static_cast<long long>(value)); };
+    return whole(range.lowest) + " to " + whole(range.highest) + " " + range.unit;
+}
+}  // namespace
+
+double ToolArgs::Number(const std::string& name, const Range& range) const {
     const auto value = ParseNumber(Raw(name));
-    if (!value) throw UsageError("--" + name + " needs a finite number, not '" + Raw(name) + "'");
+    if (!value || *value < range.lowest || *value > range.highest)
+        throw UsageError("--" + name + " needs a number from " + RangeText(range) + ", not '" +
+                         Raw(name) + "'");
     return *value;
 }
 
-double ToolArgs::Number(const std::string& name, double fallback) const {
-    return Has(name) ? Number(name) : fallback;
+double ToolArgs::Number(const std::string& name, const Range& range, double fallback) const {
+    return Has(name) ? Number(name, range) : fallback;
 }
 
-std::vector<double> ToolArgs::Numbers(const std::string& name, size_t count) const {
+std::vector<double> ToolArgs::Numbers(const std::string& name, size_t count,
+                                      const Range& range) const {
     const std::string& text = Raw(name);
     std::vector<double> numbers;
     size_t start = 0;
     while (true) {
         const size_t comma = text.find(',', start);
         const auto value = ParseNumber(text.substr(start, comma - start));
-        if (!value) break;
+        if (!value || *value < range.lowest || *value > range.highest) break;
         numbers.push_back(*value);
         if (comma == std::string::npos) {
             if (numbers.size() == count) return numbers;
@@ -94,7 +104,7 @@ std::vector<double> ToolArgs::Numbers(const std::string& name, size_t count) con
         start = comma + 1;
     }
     throw UsageError("--" + name + " needs " + std::to_string(count) +
-                     " comma-separated finite numbers, not '" + text + "'");
+                     " comma-separated numbers from " + RangeText(range) + ", not '" + text + "'");
 }
 
 std::string ToolArgs::Text(const std::string& name) const {

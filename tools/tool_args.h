@@ -6,6 +6,21 @@
 #include <string>
 #include <vector>
 
+/// The sane range of one kind of number on the command line; anything outside it is refused
+/// before it is used, so that no float overflows to infinity or NaN on the way.
+struct Range {
+    double lowest, highest;
+    const char* unit;
+};
+/// View angles in degrees: one turn either way.
+inline constexpr Range kAngleRange{-360.0, 360.0, "degrees"};
+/// Course positions: every hole lies well within this.
+inline constexpr Range kCoordinateRange{-10000.0, 10000.0, "course units"};
+/// Ball velocities: the strongest stroke gives about 40 units a frame.
+inline constexpr Range kVelocityRange{-1000.0, 1000.0, "course units per frame"};
+/// Window pixels.
+inline constexpr Range kPixelRange{-10000.0, 10000.0, "pixels"};
+
 /// A bad command line: the tool prints the message and exits with status 2.
 class UsageError : public std::runtime_error {
 public:
@@ -25,10 +40,11 @@ public:
     int Int(const std::string& name, int fallback) const;
     /// A hole number 1..36.
     int Hole(const std::string& name = "hole") const;
-    double Number(const std::string& name) const;
-    double Number(const std::string& name, double fallback) const;
-    /// Comma-separated finite numbers, exactly `count` of them.
-    std::vector<double> Numbers(const std::string& name, size_t count) const;
+    /// A number within `range`.
+    double Number(const std::string& name, const Range& range) const;
+    double Number(const std::string& name, const Range& range, double fallback) const;
+    /// Comma-separated numbers, exactly `count` of them, each within `range`.
+    std::vector<double> Numbers(const std::string& name, size_t count, const Range& range) const;
     std::string Text(const std::string& name) const;
 
 private:

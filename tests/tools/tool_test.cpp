@@ -27,6 +27,14 @@ TEST(Tool, DrawOrderOfBasicAtSpinZero) {
               "\"viewOrigin\":[350,217],\"cupScreen\":[550,208.33975]}\n");
 }
 
+TEST(Tool, DrawOrderAcceptsTheEndsOfEveryRange) {
+    const Outcome run =
+        RunCommand(DrawOrderCommand, {"--hole", "1", "--spin", "-360", "--roll", "360", "--tilt",
+                                      "-360", "--ball", "-10000,10000,-10000"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.find("null"), std::string::npos) << run.out;
+}
+
 TEST(Tool, HolesListsAllThirtySixWithBasicInFull) {
     const Outcome run = RunCommand(HolesCommand, {});
     EXPECT_EQ(
@@ -51,6 +59,15 @@ TEST(Tool, RefusesBadArguments) {
         {DrawOrderCommand, {"--hole", "1"}},
         {DrawOrderCommand, {"--hole", "1", "--spin", "ten"}},
         {DrawOrderCommand, {"--hole", "1", "--spin", "nan"}},
+        // Angles beyond a float's range would become infinities, and NaN in the view.
+        {DrawOrderCommand, {"--hole", "1", "--spin", "3.5e38"}},
+        {DrawOrderCommand, {"--hole", "1", "--spin", "360.5"}},
+        {DrawOrderCommand, {"--hole", "1", "--spin", "0", "--roll", "-1e39"}},
+        {DrawOrderCommand, {"--hole", "1", "--spin", "0", "--tilt", "400"}},
+        {DrawOrderCommand, {"--hole", "1", "--spin", "0", "--ball", "0,0,1e39"}},
+        {DrawOrderCommand, {"--hole", "1", "--spin", "0", "--ball", "10001,0,0"}},
+        {RenderCommand, {"--hole", "1", "--spin", "1e39", "--out", "/tmp/never.png"}},
+        {RenderCommand, {"--hole", "1", "--spin", "0", "--out", ""}},
         {DrawOrderCommand, {"--hole", "1", "--spin", "0", "--ball", "1,2"}},
         {DrawOrderCommand, {"--hole", "1", "--spin", "0", "--colour", "red"}},
         {ValidateCommand, {"--hole", "x"}},
