@@ -16,9 +16,8 @@ TEST(GameCommandLine, QtOptionsOnTheCommandLineNeverReachQt) {
     game.setProcessEnvironment(env);
     game.start(QUELVANE_PROGRAM, {"-platform", "nosuch", "-session", "x", "-reverse"});
     ASSERT_TRUE(game.waitForStarted());
-    EXPECT_FALSE(game.waitForFinished(3000))
-        << "the game ended with status " << game.exitCode() << ": "
-        << game.readAllStandardError().toStdString();
+    EXPECT_FALSE(game.waitForFinished(3000)) << "the game ended with status " << game.exitCode()
+                                             << ": " << game.readAllStandardError().toStdString();
     game.kill();
     game.waitForFinished();
 }
