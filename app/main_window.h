@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include "course/catalogue.h"
 #include "play/game.h"
 #include "play/play_host.h"
 #include "play/play_loop.h"
@@ -118,7 +119,8 @@ private:
     void OpenMusic();
     void StatusBar1DrawPanel(QPainter& painter, const QRect& rect);
 
-    Game game_;
+    const Course course_ = BuildCourse();
+    Game game_{course_};
     ScenePictures pictures_;
     QImage surface_;
     QWidget* client_ = nullptr;

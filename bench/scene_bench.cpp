@@ -1,3 +1,4 @@
+#include "course/catalogue.h"
 // How long one full scene takes: sort, faces, walls, rims, cup and ball into the back buffer.
 #include <benchmark/benchmark.h>
 
@@ -6,7 +7,8 @@
 
 namespace {
 void FullScene(benchmark::State& state) {
-    Game game;
+    const Course course = BuildCourse();
+    Game game{course};
     InitCourse(game);
     const int hole = static_cast<int>(state.range(0));
     LoadHole(game.course, hole, game.solid);

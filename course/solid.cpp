@@ -50,11 +50,4 @@ void LoadHole(const Course& course, int holeNumber, Solid& solid) {
     solid.cupX = static_cast<float>(hole.cupX);
     solid.cupY = static_cast<float>(hole.cupY);
     solid.cupZ = static_cast<float>(hole.cupZ);
-
-    for (int f = 1; f <= m; ++f) {
-        solid.faceDepth[f] = kNotDrawn;
-        solid.faceDepth[f + kBaseOffset] = kNotDrawn;
-        for (int k = 1; k <= hole.faceCorners[f]; ++k)
-            solid.faceDepth[WallNumber(f, k)] = kNotDrawn;
-    }
 }

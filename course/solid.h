@@ -10,7 +10,6 @@
 inline constexpr int kBaseOffset = 100;
 inline constexpr int kSolidVertexSlots = 200;
 inline constexpr int kSolidFaceSlots = 1000;
-inline constexpr float kNotDrawn = 9999.0f;
 
 constexpr int WallNumber(int face, int edge) {
     return 100 * (edge + 1) + face;
@@ -28,8 +27,6 @@ struct Solid {
     std::array<std::array<int, kMaxCorners + 1>, kSolidFaceSlots> faceVertex{};
     /// Neighbours of the top faces, as in the catalogue.
     std::array<std::array<int, kMaxCorners + 1>, kMaxFaces + 1> neighbour{};
-    /// Depth key per solid face; kNotDrawn means not scheduled for drawing.
-    std::array<float, kSolidFaceSlots> faceDepth{};
 
     float cupX = 0, cupY = 0, cupZ = 0;
 };

@@ -4,7 +4,7 @@
 
 #include "course/hole.h"
 #include "play/platform.h"
-#include "render/view_transform.h"
+#include "view/view_transform.h"
 
 // The attract animation between tournaments: 99 balls float over the grass, turning
 // slowly, and every 12 seconds they either gather on the outline of a random hole or

@@ -1,9 +1,6 @@
 #include "play/game.h"
 
-#include "course/catalogue.h"
-
 void InitCourse(Game& game) {
-    game.course = BuildCourse();
     game.ball.face = 1;
     game.ball.x = -250.0f;
     game.ball.y = -140.0f;

@@ -9,12 +9,15 @@
 #include "play/physics.h"
 #include "play/play_state.h"
 #include "play/tournament.h"
-#include "render/ball_on_screen.h"
-#include "render/view_transform.h"
+#include "view/ball_on_screen.h"
+#include "view/view_transform.h"
 
 /// All game state, owned by the main window; every other window works on a reference.
 struct Game {
-    Course course;          ///< the 36 holes, fixed after InitCourse
+    /// Plays on the holes of `course`, which outlives the game and never changes.
+    explicit Game(const Course& course) : course(course) {}
+
+    const Course& course;   ///< the 36 holes
     Solid solid;            ///< the loaded hole
     ViewAngles view;        ///< the main view's angles
     Scene scene;            ///< the last full scene's arrays
@@ -46,5 +49,5 @@ struct Game {
     BallOnScreen ballOnScreen;
 };
 
-/// Fills the catalogue with the 36 holes and gives the play fields their first values.
+/// Gives the play fields their first values: no hole, the ball and cup of the empty course.
 void InitCourse(Game& game);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "course/colour.h"
-#include "render/view_transform.h"
+#include "view/view_transform.h"
 
 /// What play needs from the main window: drawing into the back buffer and onto the window,
 /// the status bar, the scoreboard, the menus, sounds and the Hole of Fame.

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "render/ball_on_screen.h"
+#include "view/ball_on_screen.h"
 
 /// The pictures of the ball: the 4 x 4 sheet of rolling frames, the mask, and the patch
 /// of the back buffer under the sprite as last drawn (16 x 18 used at its top left).

@@ -36,8 +36,7 @@ QPolygon ScreenPolygon(const Solid& solid, const Scene& scene, int face) {
     return polygon;
 }
 
-void DrawFaces(QImage& backBuffer, const Solid& solid, Scene& scene, Colour wallColour) {
-    ProjectVertices(solid, scene);
+void DrawFaces(QImage& backBuffer, const Solid& solid, const Scene& scene, Colour wallColour) {
     QPainter painter(&backBuffer);
     painter.setRenderHint(QPainter::Antialiasing, false);
 
@@ -57,8 +56,7 @@ void DrawFaces(QImage& backBuffer, const Solid& solid, Scene& scene, Colour wall
     }
 }
 
-void DrawCup(QImage& backBuffer, Scene& scene) {
-    ProjectCup(scene);
+void DrawCup(QImage& backBuffer, const Scene& scene) {
     FillEllipse(backBuffer, static_cast<int>(scene.cupScreenX - 9),
                 static_cast<int>(scene.cupScreenY - 4), static_cast<int>(scene.cupScreenX + 9),
                 static_cast<int>(scene.cupScreenY + 4), qRgb(0, 0, 0));

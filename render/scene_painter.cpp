@@ -13,8 +13,8 @@ ScenePictures MakeScenePictures() {
     return pictures;
 }
 
-ViewPoint DrawHoleScene(ScenePictures& pictures, const ViewAngles& view, Solid& solid, Scene& scene,
-                        Colour wallColour, float ballX, float ballY, float ballZ) {
+ViewPoint DrawHoleScene(ScenePictures& pictures, const ViewAngles& view, const Solid& solid,
+                        Scene& scene, Colour wallColour, float ballX, float ballY, float ballZ) {
     DrawBackground(pictures.backBuffer, pictures.grassTile);
     const ViewPoint ball = PrepareScene(view, solid, scene, ballX, ballY, ballZ);
     DrawFaces(pictures.backBuffer, solid, scene, wallColour);
@@ -22,8 +22,9 @@ ViewPoint DrawHoleScene(ScenePictures& pictures, const ViewAngles& view, Solid& 
     return ball;
 }
 
-void DrawFullScene(ScenePictures& pictures, const ViewAngles& view, Solid& solid, Scene& scene,
-                   Colour wallColour, float ballX, float ballY, float ballZ, BallOnScreen& ball) {
+void DrawFullScene(ScenePictures& pictures, const ViewAngles& view, const Solid& solid,
+                   Scene& scene, Colour wallColour, float ballX, float ballY, float ballZ,
+                   BallOnScreen& ball) {
     const ViewPoint rotated =
         DrawHoleScene(pictures, view, solid, scene, wallColour, ballX, ballY, ballZ);
     // The patch saved at the old anchor comes from the new scene, so the repair that

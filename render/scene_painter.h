@@ -4,7 +4,7 @@
 
 #include "course/solid.h"
 #include "render/ball_painter.h"
-#include "render/view_transform.h"
+#include "view/view_transform.h"
 
 /// The pictures every scene is made of.
 struct ScenePictures {
@@ -20,9 +20,10 @@ ScenePictures MakeScenePictures();
 /// The hole part of a full scene: grass, faces, walls, rims and cup of the loaded hole
 /// under `view`, placed so that the cup and the ball at (ballX, ballY, ballZ) show.
 /// Returns the rotated ball.
-ViewPoint DrawHoleScene(ScenePictures& pictures, const ViewAngles& view, Solid& solid, Scene& scene,
-                        Colour wallColour, float ballX, float ballY, float ballZ);
+ViewPoint DrawHoleScene(ScenePictures& pictures, const ViewAngles& view, const Solid& solid,
+                        Scene& scene, Colour wallColour, float ballX, float ballY, float ballZ);
 
 /// A whole scene with the ball and its shadow drawn over the hole at (ballX, ballY, ballZ).
-void DrawFullScene(ScenePictures& pictures, const ViewAngles& view, Solid& solid, Scene& scene,
-                   Colour wallColour, float ballX, float ballY, float ballZ, BallOnScreen& ball);
+void DrawFullScene(ScenePictures& pictures, const ViewAngles& view, const Solid& solid,
+                   Scene& scene, Colour wallColour, float ballX, float ballY, float ballZ,
+                   BallOnScreen& ball);

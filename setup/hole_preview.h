@@ -3,7 +3,7 @@
 #include <QImage>
 
 #include "course/solid.h"
-#include "render/view_transform.h"
+#include "view/view_transform.h"
 
 class TForm4;
 

@@ -1,3 +1,4 @@
+#include "course/catalogue.h"
 // quelvane-tool: inspects the course, the drawing and the physics from the shell.
 // Every command prints JSON on stdout; a bad command line prints one line on stderr
 // and exits with status 2. Qt's own messages stay off stderr unless --verbose asks for them.
@@ -73,7 +74,8 @@ int main(int argc, char* argv[]) {
 
     const std::vector<std::string> options(words.begin() + 1, words.end());
     try {
-        Game game;
+        const Course course = BuildCourse();
+        Game game{course};
         InitCourse(game);
         return command->run(game, options, std::cout);
     } catch (const UsageError& error) {

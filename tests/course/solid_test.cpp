@@ -38,7 +38,6 @@ TEST_F(SolidOfBasic, NumbersWallsByEdgeAndFace) {
         EXPECT_EQ(solid_.faceVertex[c.wall][2], c.a + 100);
         EXPECT_EQ(solid_.faceVertex[c.wall][3], c.b + 100);
         EXPECT_EQ(solid_.faceVertex[c.wall][4], c.b);
-        EXPECT_EQ(solid_.faceDepth[c.wall], kNotDrawn);
     }
     EXPECT_EQ(solid_.faceCorners[601], 0);  // face 1 has only four edges
 }

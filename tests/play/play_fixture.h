@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "course/catalogue.h"
 #include "play/play_loop.h"
 #include "tests/play/fake_play_host.h"
 #include "tests/play/fake_random.h"
@@ -39,7 +40,9 @@ protected:
     }
     PlayerRecord& Player(int p) { return game_.tournament.players[p]; }
 
-    Game game_;
+    const Course course = BuildCourse();
+
+    Game game_{course};
     FakePlayHost host_{game_};
     ScriptedRandom random_;
     PlayLoop loop_{game_, host_, random_};

@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include "course/catalogue.h"
 #include "play/game.h"
 #include "tests/setup/recording_prompt.h"
 
@@ -58,7 +59,9 @@ protected:
         return shown;
     }
 
-    Game game;
+    Course course = BuildCourse();  // a test may replace a hole
+
+    Game game{course};
     RecordingPrompt prompt;
     TForm4 dialog;
 };
@@ -251,7 +254,7 @@ Hole TwoFaceHole() {
 }
 
 TEST_F(CourseDialogTest, PreviewTurnsByTwoDegreesAndShadesTopFacesInDrawingOrder) {
-    game.course[1] = TwoFaceHole();
+    course[1] = TwoFaceHole();
     game.view.spin = -2.0f;
     Open();
     Click(dialog.RadioGroup1Items->button(kSelectedHoles));

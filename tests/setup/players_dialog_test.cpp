@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QTest>
 
+#include "course/catalogue.h"
 #include "tests/setup/recording_prompt.h"
 
 namespace {
@@ -57,7 +58,9 @@ protected:
         return enabled;
     }
 
-    Game game;
+    const Course course = BuildCourse();
+
+    Game game{course};
     RecordingPrompt prompt;
     QAction start, scoreboard;
     TForm3 dialog;

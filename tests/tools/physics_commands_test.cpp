@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <sstream>
 
+#include "course/catalogue.h"
 #include "tools/commands.h"
 #include "tools/tool_args.h"
 
 namespace {
 std::string RunPrinting(ToolCommand command, const std::vector<std::string>& options) {
-    Game game;
+    const Course course = BuildCourse();
+    Game game{course};
     InitCourse(game);
     std::ostringstream out;
     EXPECT_EQ(command(game, options, out), 0);
@@ -92,7 +94,8 @@ TEST(PhysicsCommands, RefuseBadArguments) {
         {StrokeCommand, {"--spin", "0", "--mode", "1", "--from", "1,1", "--to", "5,5"}},
     };
     for (const auto& [command, options] : bad) {
-        Game game;
+        const Course course = BuildCourse();
+        Game game{course};
         InitCourse(game);
         std::ostringstream out;
         EXPECT_THROW(command(game, options, out), UsageError) << ::testing::PrintToString(options);
@@ -101,9 +104,10 @@ TEST(PhysicsCommands, RefuseBadArguments) {
 }
 
 TEST(RollCommand, RefusesAHoleWithoutGeometry) {
-    Game game;
+    Course course = BuildCourse();
+    course[5] = Hole{};
+    Game game{course};
     InitCourse(game);
-    game.course[5] = Hole{};
     std::ostringstream out;
     EXPECT_THROW(
         RollCommand(game, {"--hole", "5", "--pos", "0,0,0", "--face", "1", "--vel", "1,0"}, out),

@@ -2,12 +2,14 @@
 
 #include <sstream>
 
+#include "course/catalogue.h"
 #include "tools/commands.h"
 #include "tools/tool_args.h"
 
 namespace {
 std::string RunScoreCode(const std::vector<std::string>& options) {
-    Game game;
+    const Course course = BuildCourse();
+    Game game{course};
     std::ostringstream out;
     EXPECT_EQ(ScoreCodeCommand(game, options, out), 0);
     return out.str();
@@ -34,7 +36,8 @@ TEST(ScoreCodeCommand, DecodePrintsTheStrokesTotalAndCheck) {
 }
 
 TEST(ScoreCodeCommand, RefusalsCarryTheirReason) {
-    Game game;
+    const Course course = BuildCourse();
+    Game game{course};
     std::ostringstream out;
     try {
         ScoreCodeCommand(game, {"decode", "07674746414181838585252527298969626363830308"}, out);
@@ -62,7 +65,8 @@ TEST(ScoreCodeCommand, RefusesBadArguments) {
         {"encode", "--strokes", Counts("2", "2", 35), "--hole", "3"},
     };
     for (const std::vector<std::string>& options : bad) {
-        Game game;
+        const Course course = BuildCourse();
+        Game game{course};
         std::ostringstream out;
         EXPECT_THROW(ScoreCodeCommand(game, options, out), UsageError)
             << (options.empty() ? "" : options.back());

@@ -4,12 +4,14 @@
 #include <QTemporaryDir>
 #include <sstream>
 
+#include "course/catalogue.h"
 #include "tools/commands.h"
 #include "tools/tool_args.h"
 
 namespace {
 int RunSheet(const std::vector<std::string>& options, std::string* printed = nullptr) {
-    Game game;
+    const Course course = BuildCourse();
+    Game game{course};
     InitCourse(game);
     std::ostringstream out;
     const int status = SheetCommand(game, options, out);

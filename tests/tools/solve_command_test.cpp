@@ -2,12 +2,14 @@
 
 #include <sstream>
 
+#include "course/catalogue.h"
 #include "tools/commands.h"
 #include "tools/tool_args.h"
 
 namespace {
 TEST(SolveCommand, PrintsTheStrokesThatHoleOutWithinPar) {
-    Game game;
+    const Course course = BuildCourse();
+    Game game{course};
     InitCourse(game);
     std::ostringstream out;
     EXPECT_EQ(SolveCommand(game, {"--hole", "26"}, out), 0);
@@ -30,7 +32,8 @@ TEST(SolveCommand, RefusesBadArguments) {
         {"--hole"},
     };
     for (const auto& options : bad) {
-        Game game;
+        const Course course = BuildCourse();
+        Game game{course};
         InitCourse(game);
         std::ostringstream out;
         EXPECT_THROW(SolveCommand(game, options, out), UsageError)

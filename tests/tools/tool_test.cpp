@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "course/catalogue.h"
 #include "tools/commands.h"
 #include "tools/tool_args.h"
 
@@ -12,7 +13,8 @@ struct Outcome {
 };
 
 Outcome RunCommand(ToolCommand command, const std::vector<std::string>& options) {
-    Game game;
+    const Course course = BuildCourse();
+    Game game{course};
     InitCourse(game);
     std::ostringstream out;
     const int status = command(game, options, out);
@@ -75,7 +77,8 @@ TEST(Tool, RefusesBadArguments) {
         {RenderCommand, {"--hole", "1", "--spin", "0", "--out", "/no/such/dir/a.png"}},
     };
     for (const auto& [command, options] : bad) {
-        Game game;
+        const Course course = BuildCourse();
+        Game game{course};
         InitCourse(game);
         std::ostringstream out;
         EXPECT_THROW(command(game, options, out), UsageError) << options[1];

@@ -11,6 +11,9 @@ struct ViewAngles {
     float tilt = -60.0f;
 };
 
+/// The depth key of a face that is not (or no longer) waiting to be drawn.
+inline constexpr float kNotDrawn = 9999.0f;
+
 struct ViewPoint {
     float x, y, z;  ///< z is the depth: larger is nearer the viewer
 };
@@ -23,6 +26,9 @@ ViewPoint RotateToView(const ViewAngles& view, float x, float y, float z);
 struct Scene {
     std::array<float, kSolidVertexSlots> viewX{}, viewY{}, viewZ{};
     std::array<float, kSolidVertexSlots> screenX{}, screenY{};
+    /// Depth key per solid face while the painter's order is chosen; kNotDrawn once drawn,
+    /// and for faces that are never drawn.
+    std::array<float, kSolidFaceSlots> depth{};
     std::array<int, kSolidFaceSlots> drawOrder{};  ///< 1..drawCount, farthest first
     int drawCount = 0;
     int viewOriginX = 316, viewOriginY = 217;
@@ -32,7 +38,7 @@ struct Scene {
 
 /// Rotates every solid vertex and orders the top faces and border walls back to front.
 /// Of equal depths the one examined later (higher face, or a wall after its face) comes first.
-void TransformAndSort(const ViewAngles& view, Solid& solid, Scene& scene);
+void TransformAndSort(const ViewAngles& view, const Solid& solid, Scene& scene);
 
 /// Rotates the cup of the loaded hole into the scene.
 void RotateCup(const ViewAngles& view, const Solid& solid, Scene& scene);
@@ -48,6 +54,7 @@ void ProjectVertices(const Solid& solid, Scene& scene);
 void ProjectCup(Scene& scene);
 
 /// The geometry of a full scene: rotates and sorts the solid, rotates the cup and the ball
-/// at (ballX, ballY, ballZ) and places the view. Returns the rotated ball.
-ViewPoint PrepareScene(const ViewAngles& view, Solid& solid, Scene& scene, float ballX, float ballY,
-                       float ballZ);
+/// at (ballX, ballY, ballZ), places the view and projects vertices and cup onto the screen.
+/// Returns the rotated ball.
+ViewPoint PrepareScene(const ViewAngles& view, const Solid& solid, Scene& scene, float ballX,
+                       float ballY, float ballZ);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/view_transform.h"
+#include "view/view_transform.h"
 
 /// The ball as last drawn on the screen. The anchor is where the ball touches the ground;
 /// the sprite covers (anchor - 7, anchor - 14) to (anchor + 9, anchor + 4).

@@ -1,4 +1,4 @@
-#include "render/view_transform.h"
+#include "view/view_transform.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ TEST_F(BasicScene, DrawsFarWallsFirstAndLaterTiesEarlier) {
     ASSERT_EQ(scene_.drawCount, 12);
     EXPECT_EQ(std::vector<int>(scene_.drawOrder.begin() + 1, scene_.drawOrder.begin() + 13),
               expected);
-    for (int g : expected) EXPECT_EQ(solid_.faceDepth[g], kNotDrawn) << g;
+    for (int g : expected) EXPECT_EQ(scene_.depth[g], kNotDrawn) << g;
 }
 
 TEST_F(BasicScene, CupThenBallPlaceTheView) {

@@ -1,4 +1,4 @@
-#include "render/view_transform.h"
+#include "view/view_transform.h"
 
 #include <cmath>
 
@@ -27,7 +27,7 @@ ViewPoint RotateToView(const ViewAngles& view, float x, float y, float z) {
     return {x2, y2, z2};
 }
 
-void TransformAndSort(const ViewAngles& view, Solid& solid, Scene& scene) {
+void TransformAndSort(const ViewAngles& view, const Solid& solid, Scene& scene) {
     for (int v = 1; v <= solid.vertexCount; ++v) {
         for (int u : {v, v + kBaseOffset}) {
             const ViewPoint p =
@@ -39,27 +39,28 @@ void TransformAndSort(const ViewAngles& view, Solid& solid, Scene& scene) {
         }
     }
 
+    // The mean depth of a face's corners, summed and divided in double precision.
     const auto meanDepth = [&](int face) {
-        float sum = 0;
+        double sum = 0;
         const int c = solid.faceCorners[face];
         for (int k = 1; k <= c; ++k) sum += scene.viewZ[solid.faceVertex[face][k]];
-        return sum / static_cast<float>(c);
+        return sum / c;
     };
 
+    // Top faces and the walls under their cushions take part; a wall sorts 100 nearer the
+    // back than its corners' mean. Edges with a neighbour have no wall to draw.
     int count = 0;
     for (int f = 1; f <= solid.faceCount; ++f) {
-        const int c = solid.faceCorners[f];
-        solid.faceDepth[f] = 0;
+        scene.depth[f] = static_cast<float>(meanDepth(f));
         ++count;
-        for (int k = 1; k <= c; ++k) {
-            if (solid.neighbour[f][k] != 0) continue;
-            solid.faceDepth[WallNumber(f, k)] = 0;
+        for (int k = 1; k <= solid.faceCorners[f]; ++k) {
+            const int wall = WallNumber(f, k);
+            if (solid.neighbour[f][k] != 0) {
+                scene.depth[wall] = kNotDrawn;
+                continue;
+            }
+            scene.depth[wall] = static_cast<float>(meanDepth(wall) - 100.0);
             ++count;
-        }
-        solid.faceDepth[f] = meanDepth(f);
-        for (int k = 1; k <= c; ++k) {
-            if (solid.neighbour[f][k] != 0) continue;
-            solid.faceDepth[WallNumber(f, k)] = meanDepth(WallNumber(f, k)) - 100.0f;
         }
     }
     scene.drawCount = count;
@@ -69,8 +70,8 @@ void TransformAndSort(const ViewAngles& view, Solid& solid, Scene& scene) {
         int chosen = 0;
         for (int f = 1; f <= solid.faceCount; ++f) {
             const auto examine = [&](int g) {
-                if (solid.faceDepth[g] <= best) {
-                    best = solid.faceDepth[g];
+                if (scene.depth[g] <= best) {
+                    best = scene.depth[g];
                     chosen = g;
                 }
             };
@@ -78,7 +79,7 @@ void TransformAndSort(const ViewAngles& view, Solid& solid, Scene& scene) {
             for (int k = 1; k <= solid.faceCorners[f]; ++k) examine(WallNumber(f, k));
         }
         scene.drawOrder[i] = chosen;
-        solid.faceDepth[chosen] = kNotDrawn;
+        scene.depth[chosen] = kNotDrawn;
     }
 }
 
@@ -112,12 +113,13 @@ void ProjectCup(Scene& scene) {
     scene.cupScreenY = static_cast<float>(scene.viewOriginY) - scene.cupViewY;
 }
 
-ViewPoint PrepareScene(const ViewAngles& view, Solid& solid, Scene& scene, float ballX, float ballY,
-                       float ballZ) {
+ViewPoint PrepareScene(const ViewAngles& view, const Solid& solid, Scene& scene, float ballX,
+                       float ballY, float ballZ) {
     TransformAndSort(view, solid, scene);
     RotateCup(view, solid, scene);
     const ViewPoint ball = RotateToView(view, ballX, ballY, ballZ);
     PlaceView(scene, ball.x, ball.y);
+    ProjectVertices(solid, scene);
     ProjectCup(scene);
     return ball;
 }
