@@ -12,6 +12,7 @@
 #include "app/menu_icons.h"
 #include "app/status_bar.h"
 #include "play/tournament.h"
+#include "records/scoreboard_window.h"
 #include "render/attract_painter.h"
 #include "render/gdi_shapes.h"
 #include "render/hole_painter.h"
@@ -264,7 +265,10 @@ void TForm1::RepaintStatusBar() {
 }
 
 // The scoreboard window does not exist yet: there is nothing to repaint.
-void TForm1::RepaintScoreboard() {}
+void TForm1::RepaintScoreboard() {
+    // A scoreboard never opened has nothing to show yet; it paints afresh when it opens.
+    if (form5_) form5_->update();
+}
 
 void TForm1::SetTournamentMenus(bool running) {
     Start->setEnabled(!running);

@@ -15,6 +15,7 @@
 class StatusBar;
 class TForm3;
 class TForm4;
+class TForm5;
 
 /// The main game window: owns the game state and the pictures, shows the back buffer
 /// in its 630 x 404 client area above a nine-panel status bar.
@@ -67,6 +68,8 @@ public:
     /// The players and course dialogs, made on first use with the window's prompt.
     TForm3& Form3();
     TForm4& Form4();
+    /// The scoreboard, made on first use; it reads this window's game.
+    TForm5& Form5();
 
     // Menu items, named after their captions.
     QAction* Open = nullptr;
@@ -133,4 +136,5 @@ private:
 
     TForm3* form3_ = nullptr;
     TForm4* form4_ = nullptr;
+    TForm5* form5_ = nullptr;
 };

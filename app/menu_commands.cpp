@@ -3,6 +3,7 @@
 
 #include "app/center_on_main_form.h"
 #include "app/main_window.h"
+#include "records/scoreboard_window.h"
 #include "setup/course_dialog.h"
 #include "setup/players_dialog.h"
 
@@ -32,6 +33,11 @@ TForm3& TForm1::Form3() {
 TForm4& TForm1::Form4() {
     if (!form4_) form4_ = new TForm4(game_, platform_.prompt, this);
     return *form4_;
+}
+
+TForm5& TForm1::Form5() {
+    if (!form5_) form5_ = new TForm5(game_, this);
+    return *form5_;
 }
 
 void TForm1::PlayersClick() {
@@ -88,9 +94,18 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-// The scoreboard, the Hole of Fame, the score code, the help book and the about box are
-// windows still to come; until they exist these commands open nothing.
-void TForm1::ScoreboardClick() {}
+void TForm1::ScoreboardClick() {
+    // Not modal: it stays open beside play. Opening it again brings it back over the main
+    // window and to the front.
+    TForm5& scoreboard = Form5();
+    CenterOnMainForm(scoreboard, *this);
+    scoreboard.show();
+    scoreboard.raise();
+    scoreboard.activateWindow();
+}
+
+// The Hole of Fame, the score code, the help book and the about box are windows still to
+// come; until they exist these commands open nothing.
 void TForm1::HoleofFameClick() {}
 void TForm1::WWWHoleofFameClick() {}
 void TForm1::ContentsClick() {}
