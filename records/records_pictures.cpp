@@ -15,23 +15,27 @@ QPixmap HillsPicture() {
     QPixmap pixmap = Transparent(410, 70);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    // Two rows of rolling hills, the far row lighter.
-    QPainterPath far;
-    far.moveTo(0, 70);
-    far.lineTo(0, 40);
-    far.cubicTo(80, 10, 150, 45, 230, 28);
-    far.cubicTo(300, 14, 360, 30, 410, 22);
-    far.lineTo(410, 70);
-    far.closeSubpath();
-    painter.fillPath(far, QColor(120, 200, 90));
-    QPainterPath near;
-    near.moveTo(0, 70);
-    near.lineTo(0, 55);
-    near.cubicTo(90, 30, 170, 66, 260, 48);
-    near.cubicTo(320, 36, 370, 50, 410, 44);
-    near.lineTo(410, 70);
-    near.closeSubpath();
-    painter.fillPath(near, QColor(40, 150, 40));
+    // Two rows of rolling hills, the far row lighter: each a left height, two curves and a
+    // right height.
+    struct Ridge {
+        QColor colour;
+        QPointF points[7];
+    };
+    const Ridge ridges[] = {
+        {QColor(120, 200, 90),
+         {{0, 40}, {80, 10}, {150, 45}, {230, 28}, {300, 14}, {360, 30}, {410, 22}}},
+        {QColor(40, 150, 40),
+         {{0, 55}, {90, 30}, {170, 66}, {260, 48}, {320, 36}, {370, 50}, {410, 44}}},
+    };
+    for (const Ridge& ridge : ridges) {
+        QPainterPath hills(QPointF(0, 70));
+        hills.lineTo(ridge.points[0]);
+        hills.cubicTo(ridge.points[1], ridge.points[2], ridge.points[3]);
+        hills.cubicTo(ridge.points[4], ridge.points[5], ridge.points[6]);
+        hills.lineTo(410, 70);
+        hills.closeSubpath();
+        painter.fillPath(hills, ridge.colour);
+    }
     // The flag on the near hill.
     painter.setPen(QPen(QColor(60, 60, 60), 2));
     painter.drawLine(QPointF(300, 42), QPointF(300, 8));

@@ -1,13 +1,11 @@
 #include "records/score_code_dialog.h"
 
+#include "records/close_box_only.h"
 #include "records/records_pictures.h"
 #include "web_addresses.h"
 
 TForm8::TForm8(UrlOpener& urls, Prompt& prompt, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      urls_(urls),
-      prompt_(prompt) {
+    : QDialog(parent, kCloseBoxOnly), urls_(urls), prompt_(prompt) {
     setWindowTitle("Connecting to Internet!");
     setFixedSize(425, 177);
 

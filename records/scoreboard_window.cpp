@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "records/close_box_only.h"
 #include "records/records_pictures.h"
 #include "records/scoreboard_rows.h"
 
@@ -45,10 +46,7 @@ bool HeaderSeparatedAfter(int hole) {
 }
 }  // namespace
 
-TForm5::TForm5(const Game& game, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      game_(game) {
+TForm5::TForm5(const Game& game, QWidget* parent) : QDialog(parent, kCloseBoxOnly), game_(game) {
     setWindowTitle("Scoreboard");
     QPalette paper = palette();
     paper.setColor(QPalette::Window, Qt::white);
