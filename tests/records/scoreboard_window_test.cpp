@@ -6,6 +6,8 @@
 #include <QTest>
 #include <set>
 
+#include "course/catalogue.h"
+
 namespace {
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
@@ -53,7 +55,8 @@ protected:
         return CellInk(image, y0, r, 100 + 10 * hole, 110 + 10 * hole);
     }
 
-    Game game;
+    const Course course = BuildCourse();
+    Game game{course};
     TForm5 form{game};
 };
 
