@@ -2,11 +2,11 @@
 
 #include <QAudioDevice>
 #include <QAudioSink>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QMediaDevices>
+
+#include "app/data_file.h"
 
 namespace {
 constexpr int kSampleRate = 44100;
@@ -33,11 +33,6 @@ private:
     FluidTune& tune_;
 };
 
-QString BesideProgram(const std::string& file) {
-    const QString name = QString::fromStdString(file);
-    if (QFileInfo(name).isAbsolute()) return name;
-    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
-}
 }  // namespace
 
 FluidMusicPlayer::FluidMusicPlayer(std::string soundFont) : soundFont_(std::move(soundFont)) {
@@ -51,7 +46,7 @@ FluidMusicPlayer::~FluidMusicPlayer() {
 
 bool FluidMusicPlayer::Open(const std::string& file) {
     if (progress_.CurrentMode() != Mode::NotOpen) return false;
-    const QString path = BesideProgram(file);
+    const QString path = FindDataFile(QString::fromStdString(file));
     if (!QFileInfo::exists(path)) return false;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) return false;

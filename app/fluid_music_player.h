@@ -20,7 +20,8 @@ public:
     explicit FluidMusicPlayer(std::string soundFont = "/usr/share/sounds/sf2/default-GM.sf2");
     ~FluidMusicPlayer() override;
 
-    /// Opens `file`; a name without a folder is looked for beside the program.
+    /// Opens `file`; a name without a folder is looked for beside the program, then in the
+    /// installed data folder (FindDataFile).
     bool Open(const std::string& file) override;
     void Play() override;
     void Stop() override;

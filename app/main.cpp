@@ -16,6 +16,8 @@ int main(int, char* argv[]) {
     char* qtArgv[] = {argv[0], nullptr};
     QApplication application(qtArgc, qtArgv);
     QApplication::setApplicationName("Quelvane");
+    // Lets the desktop match the window to its menu entry and icon.
+    QApplication::setDesktopFileName("org.dolvarn.Quelvane");
     QApplication::setFont(QFont("DejaVu Sans", 8));
 
     SteadyClock clock;
