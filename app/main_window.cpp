@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <cmath>
 
 #include "app/aim_line.h"
 #include "app/menu_icons.h"
@@ -155,6 +156,9 @@ void TForm1::PresentRect(int x, int y, int width, int height) {
 }
 
 void TForm1::FormPaint(QPainter& painter) {
+    // On a scaled screen each course pixel becomes a block of whole screen pixels: nearest
+    // neighbour, never smoothed, so the picture stays as crisp as at 100 %.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(0, 0, surface_);
 }
 
@@ -321,6 +325,16 @@ void TForm1::AttractFrame() {
     DrawGrass();
 }
 
+namespace {
+// The course pixel under the mouse. On a scaled screen one course pixel covers a block of
+// screen pixels and the mouse reports fractions of window units; rounding would reach the
+// next course pixel from the right or lower half of a block, so the fraction is dropped.
+QPoint CoursePixel(const QMouseEvent& mouse) {
+    const QPointF at = mouse.position();
+    return {static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))};
+}
+}  // namespace
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched != client_) return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
@@ -332,19 +346,19 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            FormMouseDown(mouse->button(), mouse->position().toPoint().x(),
-                          mouse->position().toPoint().y());
+            const QPoint at = CoursePixel(*mouse);
+            FormMouseDown(mouse->button(), at.x(), at.y());
             return true;
         }
         case QEvent::MouseMove: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            FormMouseMove(mouse->position().toPoint().x(), mouse->position().toPoint().y());
+            const QPoint at = CoursePixel(*static_cast<QMouseEvent*>(event));
+            FormMouseMove(at.x(), at.y());
             return true;
         }
         case QEvent::MouseButtonRelease: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            FormMouseUp(mouse->button(), mouse->position().toPoint().x(),
-                        mouse->position().toPoint().y());
+            const QPoint at = CoursePixel(*mouse);
+            FormMouseUp(mouse->button(), at.x(), at.y());
             return true;
         }
         default:
