@@ -201,9 +201,9 @@ constexpr Colour kNoFlagColour = 0xC0C0C0;
 
 void TForm1::StatusBar1DrawPanel(QPainter& painter, const QRect& rect) {
     const int left = rect.left(), top = rect.top();
-    const int player = game_.tournament.currentPlayer;
+    const int player = flagPlayer_;
     painter.setRenderHint(QPainter::Antialiasing, false);
-    if (player < 1 || player > kPlayerSlots || game_.playState == PlayState::Idle) {
+    if (player < 1 || player > kPlayerSlots) {
         painter.setPen(ToQColor(kNoFlagColour));
         painter.setBrush(ToQColor(kNoFlagColour));
         painter.drawRect(QRect(left, top, 15, 15));
@@ -264,7 +264,8 @@ void TForm1::SetPanelText(int panel, const std::string& text) {
     statusBar1_->SetPanelText(panel, QString::fromStdString(text));
 }
 
-void TForm1::RepaintStatusBar() {
+void TForm1::ShowFlag(int player) {
+    flagPlayer_ = player;
     statusBar1_->update();
 }
 
@@ -288,41 +289,47 @@ void TForm1::PlaySound(const std::string& name, bool noStop) {
 // The Hole of Fame store does not exist yet: finished holes are not entered anywhere.
 void TForm1::UpdateRecords(int, int) {}
 
-void TForm1::DrawGrass() {
-    DrawBackground(pictures_.backBuffer, pictures_.grassTile);
+void TForm1::ShowFrame(const FrameDrawing& drawing) {
+    switch (drawing.ground) {
+        case FrameDrawing::Ground::Keep:
+            break;
+        case FrameDrawing::Ground::Grass:
+            DrawBackground(pictures_.backBuffer, pictures_.grassTile);
+            break;
+        case FrameDrawing::Ground::Hole:
+            PaintHoleScene(pictures_, *drawing.solid, *drawing.scene, drawing.wallColour);
+            break;
+    }
+    if (drawing.saveUnderBall)
+        SaveUnderBall(pictures_.backBuffer, drawing.saveX, drawing.saveY, pictures_.ball);
+    if (drawing.moveBall) DrawBall(pictures_.backBuffer, drawing.ball, pictures_.ball);
+    if (drawing.cupRim) DrawCupFrontRim(pictures_.backBuffer, drawing.cupX, drawing.cupY);
+    switch (drawing.show) {
+        case FrameDrawing::Show::Whole:
+            PresentFrame();
+            return;
+        case FrameDrawing::Show::BallBoxes: {
+            const BallMove& ball = drawing.ball;
+            for (const PixelBox& box :
+                 {SpriteBox(static_cast<float>(ball.fromX), static_cast<float>(ball.fromY),
+                            drawing.shownRows),
+                  SpriteBox(ball.toX, ball.toY, drawing.shownRows)})
+                PresentRect(box.x, box.y, box.width, box.height);
+            return;
+        }
+    }
 }
 
-ViewPoint TForm1::DrawHoleScene() {
-    const int hole = game_.tournament.currentHole;
-    return ::DrawHoleScene(pictures_, game_.view, game_.solid, game_.scene,
-                           game_.course[IsHoleNumber(hole) ? hole : 0].wallColour, game_.ball.x,
-                           game_.ball.y, game_.ball.z);
-}
-
-void TForm1::SaveUnderBall() {
-    ::SaveUnderBall(pictures_.backBuffer, game_.ballOnScreen, pictures_.ball);
-}
-
-void TForm1::DrawBallSprite(bool withShadow) {
-    DrawBall(pictures_.backBuffer, game_.ballOnScreen, pictures_.ball, withShadow);
-}
-
-void TForm1::DrawLine(int x0, int y0, int x1, int y1, Colour colour) {
-    PlotLine(pictures_.backBuffer, x0, y0, x1, y1, ToQColor(colour).rgb());
-}
-
-void TForm1::InvertWindowLine(int x0, int y0, int x1, int y1, int width) {
-    const QRect touched = InvertPenLine(surface_, x0, y0, x1, y1, width);
+void TForm1::InvertAimLine(const AimLine& line) {
+    const QRect touched = InvertPenLine(surface_, line.x0, line.y0, line.x1, line.y1, line.width);
     client_->update(touched & QRect(0, 0, kClientWidth, kSceneHeight));
 }
 
 // The balls are painted over the grass, shown, and the grass is laid again for the next frame.
-void TForm1::AttractFrame() {
-    AttractPicture picture;
-    AttractStep(game_.attract, game_.course, platform_.random, picture);
+void TForm1::ShowAttract(const AttractPicture& picture) {
     PaintAttract(pictures_.backBuffer, pictures_.ball, picture);
     PresentFrame();
-    DrawGrass();
+    DrawBackground(pictures_.backBuffer, pictures_.grassTile);
 }
 
 namespace {

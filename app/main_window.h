@@ -39,8 +39,8 @@ public:
     void ShowHole(int hole);
 
     /// Copies the whole back buffer, or one rectangle of it, to the window.
-    void PresentFrame() override;
-    void PresentRect(int x, int y, int width, int height) override;
+    void PresentFrame();
+    void PresentRect(int x, int y, int width, int height);
 
     /// "&Start Tournament": starts a tournament with the players and settings as they are.
     void StartClick();
@@ -100,19 +100,15 @@ private:
     bool FormCloseQuery();
 
     // What play asks of the window.
+    void ShowFrame(const FrameDrawing& drawing) override;
+    void ShowAttract(const AttractPicture& picture) override;
+    void InvertAimLine(const AimLine& line) override;
     void SetPanelText(int panel, const std::string& text) override;
-    void RepaintStatusBar() override;
+    void ShowFlag(int player) override;
     void RepaintScoreboard() override;
     void SetTournamentMenus(bool running) override;
     void PlaySound(const std::string& name, bool noStop) override;
     void UpdateRecords(int player, int hole) override;
-    void DrawGrass() override;
-    ViewPoint DrawHoleScene() override;
-    void SaveUnderBall() override;
-    void DrawBallSprite(bool withShadow) override;
-    void DrawLine(int x0, int y0, int x1, int y1, Colour colour) override;
-    void InvertWindowLine(int x0, int y0, int x1, int y1, int width) override;
-    void AttractFrame() override;
 
     void ScheduleFrame();
     void BuildMenu();
@@ -129,6 +125,7 @@ private:
     QWidget* client_ = nullptr;
     StatusBar* statusBar1_ = nullptr;
     bool firstActivation_ = true;
+    int flagPlayer_ = 0;  ///< whose flag status panel 1 shows; 0 for none
 
     Platform platform_;
     PlayLoop play_{game_, *this, platform_.random};

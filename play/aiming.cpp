@@ -64,6 +64,6 @@ void PlayLoop::MouseUp(int /*x*/, int /*y*/) {
 }
 
 void PlayLoop::InvertAimLine() {
-    host_.InvertWindowLine(game_.aimStartX, game_.aimStartY, game_.aimEndX, game_.aimEndY,
-                           PenWidth(game_.aimMode));
+    host_.InvertAimLine(
+        {game_.aimStartX, game_.aimStartY, game_.aimEndX, game_.aimEndY, PenWidth(game_.aimMode)});
 }

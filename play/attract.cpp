@@ -5,11 +5,6 @@
 namespace {
 constexpr double kGravity = 0.8;      // course units per frame, per frame
 constexpr double kDriftShare = 0.01;  // of the remaining distance per frame
-constexpr int kScreenOriginX = 316;
-constexpr int kScreenOriginY = 260;
-// The shadow ellipse reaches this far left and right of its ground point, and up and down.
-constexpr float kShadowHalfWidth = 7.0f;
-constexpr float kShadowHalfHeight = 3.0f;
 
 // x and y in -300..299, z in 0..199, drawn in that order.
 void RandomPlace(Random& random, float& x, float& y, float& z) {
@@ -33,25 +28,18 @@ void Fall(Particle& p) {
 }
 
 void Project(const ViewAngles& angles, Particle& p) {
-    const ViewPoint ground = RotateToView(angles, p.x, p.y, 0.0f);
-    p.shadowViewX = ground.x;
-    p.shadowViewY = ground.y;
-    p.shadowViewZ = ground.z;
-    p.shadowScreenX = ground.x + kScreenOriginX;
-    p.shadowScreenY = kScreenOriginY - ground.y;
-    const ViewPoint ball = RotateToView(angles, p.x, p.y, p.z);
-    p.viewX = ball.x;
-    p.viewY = ball.y;
-    p.viewZ = ball.z;
-    p.screenX = ball.x + kScreenOriginX;
-    p.screenY = kScreenOriginY - ball.y;
-}
-
-ShadowBox ShadowBoxOf(const Particle& p) {
-    return {static_cast<int>(p.shadowScreenX - kShadowHalfWidth),
-            static_cast<int>(p.shadowScreenY - kShadowHalfHeight),
-            static_cast<int>(p.shadowScreenX + kShadowHalfWidth),
-            static_cast<int>(p.shadowScreenY + kShadowHalfHeight)};
+    const AttractPoint ground = ProjectAttractPoint(angles, p.x, p.y, 0.0f);
+    p.shadowViewX = ground.view.x;
+    p.shadowViewY = ground.view.y;
+    p.shadowViewZ = ground.view.z;
+    p.shadowScreenX = ground.screenX;
+    p.shadowScreenY = ground.screenY;
+    const AttractPoint ball = ProjectAttractPoint(angles, p.x, p.y, p.z);
+    p.viewX = ball.view.x;
+    p.viewY = ball.view.y;
+    p.viewZ = ball.view.z;
+    p.screenX = ball.screenX;
+    p.screenY = ball.screenY;
 }
 
 // The balls farthest first: by the screen row of their shadows, the lower index first
@@ -149,7 +137,7 @@ void AttractStep(Attract& attract, const Course& course, Random& random, Attract
         p.y = DriftTowards(p.y, p.targetY);
         p.z = DriftTowards(p.z, p.targetZ);
         Project(attract.angles, p);
-        picture.shadows[i - 1] = ShadowBoxOf(p);
+        picture.shadows[i - 1] = ShadowBoxAt(p.shadowScreenX, p.shadowScreenY);
     }
     OrderBalls(attract, picture);
 

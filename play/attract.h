@@ -4,13 +4,12 @@
 
 #include "course/hole.h"
 #include "play/platform.h"
-#include "view/view_transform.h"
+#include "view/attract_projection.h"
 
 // The attract animation between tournaments: 99 balls float over the grass, turning
 // slowly, and every 12 seconds they either gather on the outline of a random hole or
 // scatter and bounce.
 
-inline constexpr int kParticleCount = 99;
 /// Frames of one phase (12 seconds at 50 frames a second).
 inline constexpr int kAttractPhaseFrames = 600;
 
@@ -33,19 +32,6 @@ struct Attract {
     int phaseFrame = 0;     ///< frames since the last change of phase, 0..599
     bool scattered = true;  ///< false while the balls form a hole's outline
     int current = 1;        ///< the particle being processed
-};
-
-/// A shadow ellipse's box in whole pixels, GDI style (right and bottom left out).
-struct ShadowBox {
-    int left = 0, top = 0, right = 0, bottom = 0;
-};
-
-/// What one frame paints: the shadows in particle order, then the balls farthest first
-/// (anchors in screen pixels, as the ball sprite takes them).
-struct AttractPicture {
-    int count = 0;
-    std::array<ShadowBox, kParticleCount> shadows{};
-    std::array<float, kParticleCount> ballX{}, ballY{};
 };
 
 /// The start-up values: every ball at a random place (x, y in -300..299, z in 0..199,

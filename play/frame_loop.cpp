@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "play/attract.h"
 #include "play/cup.h"
 #include "play/play_loop.h"
 #include "play/roll.h"
@@ -33,7 +34,7 @@ int PlayLoop::MillisecondsToNextFrame(std::int64_t ticks) {
 void PlayLoop::FrameStep() {
     switch (game_.playState) {
         case PlayState::Idle:
-            if (!game_.attractPaused) host_.AttractFrame();
+            if (!game_.attractPaused) AttractFrame();
             return;
         case PlayState::Aiming:
             return;
@@ -60,8 +61,10 @@ void PlayLoop::RollingFrame() {
     const ViewPoint rotated = RotateToView(game_.view, game_.ball.x, game_.ball.y, game_.ball.z);
     game_.ballOnScreen.viewX = rotated.x;
     game_.ballOnScreen.viewY = rotated.y;
-    DrawBall();
-    PresentBall();
+    FrameDrawing drawing;
+    MoveBall(drawing);
+    drawing.show = FrameDrawing::Show::BallBoxes;
+    host_.ShowFrame(drawing);
 
     if (events.outcome == RollOutcome::Rest) {
         if (ApplyStrokeLimit(game_.tournament, game_.course)) {
@@ -87,42 +90,62 @@ void PlayLoop::IntroFrame() {
         game_.view.spin += game_.introSpinStep;
         game_.introFrame += 1;
     }
-    const ViewPoint ball = host_.DrawHoleScene();
     if (game_.introFrame > game_.introLength) {
-        game_.ballOnScreen.viewX = ball.x;
-        game_.ballOnScreen.viewY = ball.y;
-        host_.SaveUnderBall();
-        DrawBall();
+        ShowSceneWithBall();
         game_.playState = PlayState::Aiming;
+        return;
     }
-    host_.PresentFrame();
+    FrameDrawing drawing;
+    PrepareHoleScene(drawing);
+    host_.ShowFrame(drawing);
 }
 
 void PlayLoop::ClosingFrame() {
-    host_.DrawGrass();
-    host_.PresentFrame();
+    FrameDrawing drawing;
+    drawing.ground = FrameDrawing::Ground::Grass;
+    host_.ShowFrame(drawing);
     host_.SetTournamentMenus(false);
     host_.RepaintScoreboard();
     game_.playState = PlayState::Idle;
+    ShowCurrentFlag();
+}
+
+void PlayLoop::AttractFrame() {
+    AttractPicture picture;
+    AttractStep(game_.attract, game_.course, random_, picture);
+    host_.ShowAttract(picture);
+}
+
+ViewPoint PlayLoop::PrepareHoleScene(FrameDrawing& drawing) {
+    const int hole = game_.tournament.currentHole;
+    drawing.ground = FrameDrawing::Ground::Hole;
+    drawing.solid = &game_.solid;
+    drawing.scene = &game_.scene;
+    drawing.wallColour = game_.course[IsHoleNumber(hole) ? hole : 0].wallColour;
+    return PrepareScene(game_.view, game_.solid, game_.scene, game_.ball.x, game_.ball.y,
+                        game_.ball.z);
 }
 
 void PlayLoop::ShowSceneWithBall() {
-    const ViewPoint ball = host_.DrawHoleScene();
+    FrameDrawing drawing;
+    const ViewPoint ball = PrepareHoleScene(drawing);
     game_.ballOnScreen.viewX = ball.x;
     game_.ballOnScreen.viewY = ball.y;
-    host_.SaveUnderBall();
-    DrawBall();
-    host_.PresentFrame();
+    drawing.saveUnderBall = true;
+    drawing.saveX = game_.ballOnScreen.screenX;
+    drawing.saveY = game_.ballOnScreen.screenY;
+    MoveBall(drawing);
+    host_.ShowFrame(drawing);
 }
 
-void PlayLoop::DrawBall() {
-    MoveAnchor(game_.ballOnScreen, game_.scene);
-    host_.DrawBallSprite(game_.sinkFrame == -1);
+void PlayLoop::MoveBall(FrameDrawing& drawing) {
+    BallOnScreen& ball = game_.ballOnScreen;
+    MoveAnchor(ball, game_.scene);
+    drawing.moveBall = true;
+    drawing.ball = {ball.prevScreenX, ball.prevScreenY, ball.screenX, ball.screenY,
+                    game_.sinkFrame == -1};
 }
 
-void PlayLoop::PresentBall() {
-    const BallOnScreen& ball = game_.ballOnScreen;
-    host_.PresentRect(ball.prevScreenX - 7, ball.prevScreenY - 14, 16, 18);
-    host_.PresentRect(static_cast<int>(ball.screenX - 7), static_cast<int>(ball.screenY - 14), 16,
-                      18);
+void PlayLoop::ShowCurrentFlag() {
+    host_.ShowFlag(game_.playState == PlayState::Idle ? 0 : game_.tournament.currentPlayer);
 }

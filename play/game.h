@@ -15,7 +15,7 @@
 /// All game state, owned by the main window; every other window works on a reference.
 struct Game {
     /// Plays on the holes of `course`, which outlives the game and never changes.
-    explicit Game(const Course& course) : course(course) {}
+    explicit Game(const Course& catalogue) : course(catalogue) {}
 
     const Course& course;   ///< the 36 holes
     Solid solid;            ///< the loaded hole

@@ -52,9 +52,15 @@ private:
     void RollingFrame();
     void IntroFrame();
     void ClosingFrame();
+    void AttractFrame();
+    /// Prepares the loaded hole's scene under the game's view for `drawing`, placed so that
+    /// the cup and the live ball show; returns the rotated ball.
+    ViewPoint PrepareHoleScene(FrameDrawing& drawing);
+    /// A fresh scene with the live ball on it, shown whole.
     void ShowSceneWithBall();
-    void DrawBall();
-    void PresentBall();
+    /// Moves the ball's anchor to its view position and adds the move to `drawing`.
+    void MoveBall(FrameDrawing& drawing);
+    void ShowCurrentFlag();
     void InvertAimLine();
     void WriteScorePanels();
 

@@ -24,7 +24,7 @@ void PlayLoop::StopTournamentPlay() {
     game_.sinkFrame = -1;
     for (int panel = 0; panel <= 7; ++panel) host_.SetPanelText(panel, "");
     host_.SetPanelText(kPromptPanel, kSelectPlayersPrompt);
-    host_.RepaintStatusBar();
+    ShowCurrentFlag();
 }
 
 void PlayLoop::StartNextHole() {
@@ -56,7 +56,7 @@ void PlayLoop::NextTurn() {
         StartNextHole();
         host_.RepaintScoreboard();
     } else {
-        host_.RepaintStatusBar();
+        ShowCurrentFlag();
         host_.RepaintScoreboard();
 
         game_.introFrame = 0;
@@ -71,12 +71,12 @@ void PlayLoop::NextTurn() {
         RecomputeOverPar(tournament, game_.course, player, hole);
         WriteScorePanels();
         host_.SetPanelText(kPromptPanel, kHitPrompt);
-        host_.RepaintStatusBar();
+        ShowCurrentFlag();
     }
     // The live ball waits in the previous player's slot; the new player's ball comes out.
     tournament.playerBall[tournament.previousPlayer] = game_.ball;
     game_.ball = tournament.playerBall[tournament.currentPlayer];
-    host_.RepaintStatusBar();
+    ShowCurrentFlag();
 }
 
 void PlayLoop::FinishPlayerHole() {

@@ -2,7 +2,6 @@
 
 namespace {
 constexpr int kLastSinkFrame = 18;
-constexpr Colour kBlack = 0x000000;
 }  // namespace
 
 void PlayLoop::SinkFrameStep() {
@@ -17,20 +16,17 @@ void PlayLoop::SinkFrameStep() {
         ball.viewX = game_.scene.cupViewX;
         ball.viewY = game_.scene.cupViewY + 3;
     }
-    DrawBall();
-
+    FrameDrawing drawing;
+    MoveBall(drawing);
     // The front rim of the cup hides the ball as it goes down.
-    const float cupX = game_.scene.cupScreenX, cupY = game_.scene.cupScreenY;
-    const int rimY = static_cast<int>(cupY + 1);
-    host_.DrawLine(static_cast<int>(cupX - 8), rimY, static_cast<int>(cupX - 4), rimY, kBlack);
-    host_.DrawLine(static_cast<int>(cupX + 4), rimY, static_cast<int>(cupX + 8), rimY, kBlack);
-
-    // Each frame the ball moves one row down and the copied height shrinks by one, so the
+    drawing.cupRim = true;
+    drawing.cupX = game_.scene.cupScreenX;
+    drawing.cupY = game_.scene.cupScreenY;
+    // Each frame the ball moves one row down and the shown height shrinks by one, so the
     // lower edge of what is shown stays on the same row and the ball vanishes behind it.
-    const int height = 19 - game_.sinkFrame;
-    host_.PresentRect(ball.prevScreenX - 7, ball.prevScreenY - 14, 16, height);
-    host_.PresentRect(static_cast<int>(ball.screenX - 7), static_cast<int>(ball.screenY - 14), 16,
-                      height);
+    drawing.show = FrameDrawing::Show::BallBoxes;
+    drawing.shownRows = 19 - game_.sinkFrame;
+    host_.ShowFrame(drawing);
     ball.viewY -= 1;
 
     if (game_.sinkFrame >= kLastSinkFrame) {

@@ -2,8 +2,8 @@
 
 #include <QImage>
 
-#include "play/attract.h"
 #include "render/ball_painter.h"
+#include "view/attract_projection.h"
 
 /// Paints one frame of the attract animation over the back buffer: every shadow first,
 /// then the balls farthest first. Shapes and sprites off the edge are clipped.

@@ -1,7 +1,5 @@
 #include "render/ball_painter.h"
 
-#include <cstdlib>
-
 #include "render/gdi_shapes.h"
 #include "render/raster.h"
 
@@ -13,27 +11,23 @@ void DrawShadow(QImage& backBuffer, float x, float y) {
 }
 }  // namespace
 
-int BallFrameIndex(float screen) {
-    return std::abs(static_cast<int>(screen - 4 * static_cast<int>(screen * 0.25f)));
-}
-
-void SaveUnderBall(const QImage& backBuffer, const BallOnScreen& ball, BallImages& images) {
-    BlitRect(backBuffer, static_cast<int>(ball.screenX - 7), static_cast<int>(ball.screenY - 14),
-             images.under, 0, 0, kSpriteWidth, kSpriteHeight);
+void SaveUnderBall(const QImage& backBuffer, float x, float y, BallImages& images) {
+    const PixelBox box = SpriteBox(x, y);
+    BlitRect(backBuffer, box.x, box.y, images.under, 0, 0, box.width, box.height);
 }
 
 void StampBall(QImage& backBuffer, const BallImages& images, float x, float y) {
-    const int left = static_cast<int>(x - 7), top = static_cast<int>(y - 14);
-    BlitRect(images.mask, 0, 0, backBuffer, left, top, images.mask.width(), images.mask.height(),
+    const PixelBox box = SpriteBox(x, y);
+    BlitRect(images.mask, 0, 0, backBuffer, box.x, box.y, images.mask.width(), images.mask.height(),
              RasterOp::And);
-    BlitRect(images.sheet, 16 * BallFrameIndex(x), 16 * BallFrameIndex(y), backBuffer, left, top,
+    BlitRect(images.sheet, 16 * BallFrameIndex(x), 16 * BallFrameIndex(y), backBuffer, box.x, box.y,
              images.mask.width(), images.mask.height(), RasterOp::Or);
 }
 
-void DrawBall(QImage& backBuffer, const BallOnScreen& ball, BallImages& images, bool withShadow) {
-    BlitRect(images.under, 0, 0, backBuffer, ball.prevScreenX - 7, ball.prevScreenY - 14,
-             kSpriteWidth, kSpriteHeight);
-    SaveUnderBall(backBuffer, ball, images);
-    if (withShadow) DrawShadow(backBuffer, ball.screenX, ball.screenY);
-    StampBall(backBuffer, images, ball.screenX, ball.screenY);
+void DrawBall(QImage& backBuffer, const BallMove& move, BallImages& images) {
+    const PixelBox old = SpriteBox(static_cast<float>(move.fromX), static_cast<float>(move.fromY));
+    BlitRect(images.under, 0, 0, backBuffer, old.x, old.y, old.width, old.height);
+    SaveUnderBall(backBuffer, move.toX, move.toY, images);
+    if (move.shadow) DrawShadow(backBuffer, move.toX, move.toY);
+    StampBall(backBuffer, images, move.toX, move.toY);
 }

@@ -56,6 +56,13 @@ void DrawFaces(QImage& backBuffer, const Solid& solid, const Scene& scene, Colou
     }
 }
 
+void DrawCupFrontRim(QImage& backBuffer, float cupX, float cupY) {
+    const int rimY = static_cast<int>(cupY + 1);
+    const QRgb black = qRgb(0, 0, 0);
+    PlotLine(backBuffer, static_cast<int>(cupX - 8), rimY, static_cast<int>(cupX - 4), rimY, black);
+    PlotLine(backBuffer, static_cast<int>(cupX + 4), rimY, static_cast<int>(cupX + 8), rimY, black);
+}
+
 void DrawCup(QImage& backBuffer, const Scene& scene) {
     FillEllipse(backBuffer, static_cast<int>(scene.cupScreenX - 9),
                 static_cast<int>(scene.cupScreenY - 4), static_cast<int>(scene.cupScreenX + 9),

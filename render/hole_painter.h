@@ -20,3 +20,7 @@ void DrawFaces(QImage& backBuffer, const Solid& solid, const Scene& scene, Colou
 
 /// Paints the cup of a prepared scene as an 18 x 8 black ellipse.
 void DrawCup(QImage& backBuffer, const Scene& scene);
+
+/// The two black pieces of the cup's front rim that hide a ball dropping into the cup
+/// at (cupX, cupY), one row below its centre.
+void DrawCupFrontRim(QImage& backBuffer, float cupX, float cupY);

@@ -13,12 +13,17 @@ ScenePictures MakeScenePictures() {
     return pictures;
 }
 
-ViewPoint DrawHoleScene(ScenePictures& pictures, const ViewAngles& view, const Solid& solid,
-                        Scene& scene, Colour wallColour, float ballX, float ballY, float ballZ) {
+void PaintHoleScene(ScenePictures& pictures, const Solid& solid, const Scene& scene,
+                    Colour wallColour) {
     DrawBackground(pictures.backBuffer, pictures.grassTile);
-    const ViewPoint ball = PrepareScene(view, solid, scene, ballX, ballY, ballZ);
     DrawFaces(pictures.backBuffer, solid, scene, wallColour);
     DrawCup(pictures.backBuffer, scene);
+}
+
+ViewPoint DrawHoleScene(ScenePictures& pictures, const ViewAngles& view, const Solid& solid,
+                        Scene& scene, Colour wallColour, float ballX, float ballY, float ballZ) {
+    const ViewPoint ball = PrepareScene(view, solid, scene, ballX, ballY, ballZ);
+    PaintHoleScene(pictures, solid, scene, wallColour);
     return ball;
 }
 
@@ -29,9 +34,10 @@ void DrawFullScene(ScenePictures& pictures, const ViewAngles& view, const Solid&
         DrawHoleScene(pictures, view, solid, scene, wallColour, ballX, ballY, ballZ);
     // The patch saved at the old anchor comes from the new scene, so the repair that
     // DrawBall starts with brings nothing of the earlier scene back.
-    SaveUnderBall(pictures.backBuffer, ball, pictures.ball);
+    SaveUnderBall(pictures.backBuffer, ball.screenX, ball.screenY, pictures.ball);
     ball.viewX = rotated.x;
     ball.viewY = rotated.y;
     MoveAnchor(ball, scene);
-    DrawBall(pictures.backBuffer, ball, pictures.ball, true);
+    DrawBall(pictures.backBuffer, {ball.prevScreenX, ball.prevScreenY, ball.screenX, ball.screenY},
+             pictures.ball);
 }

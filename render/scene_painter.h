@@ -17,6 +17,10 @@ struct ScenePictures {
 /// with the grass laid over it.
 ScenePictures MakeScenePictures();
 
+/// Grass, then the faces, walls, rims and cup of a prepared scene.
+void PaintHoleScene(ScenePictures& pictures, const Solid& solid, const Scene& scene,
+                    Colour wallColour);
+
 /// The hole part of a full scene: grass, faces, walls, rims and cup of the loaded hole
 /// under `view`, placed so that the cup and the ball at (ballX, ballY, ballZ) show.
 /// Returns the rotated ball.

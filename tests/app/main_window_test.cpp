@@ -137,7 +137,8 @@ protected:
 };
 
 TEST_F(FormInPlay, FlagHasThePlayersColourAndItsExactLines) {
-    form_.GameState().tournament.currentPlayer = 6;
+    PlayHost& host = form_;
+    host.ShowFlag(6);
     const QImage flag = Flag();
     const QRgb blue = qRgb(0, 0, 255), pole = qRgb(128, 0, 0), shadow = qRgb(128, 128, 128);
     EXPECT_EQ(flag.pixel(1, 1), pole);
@@ -153,7 +154,7 @@ TEST_F(FormInPlay, FlagHasThePlayersColourAndItsExactLines) {
     EXPECT_EQ(flag.pixel(11, 12), shadow);
     EXPECT_NE(flag.pixel(12, 12), shadow);
 
-    form_.GameState().tournament.currentPlayer = 1;
+    host.ShowFlag(1);
     EXPECT_EQ(Flag().pixel(6, 5), qRgb(255, 255, 255));
 }
 

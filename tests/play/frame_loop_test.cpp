@@ -87,10 +87,9 @@ TEST_F(FrameLoop, RollingFrameMovesTheBallAndCopiesOnlyItsTwoRectangles) {
     EXPECT_FLOAT_EQ(game_.ball.x, x + 5.0f);
     ASSERT_EQ(host_.rects.size(), 2u);
     const BallOnScreen& ball = game_.ballOnScreen;
-    EXPECT_EQ(host_.rects[0],
-              (FakePlayHost::Rect{ball.prevScreenX - 7, ball.prevScreenY - 14, 16, 18}));
-    EXPECT_EQ(host_.rects[1], (FakePlayHost::Rect{static_cast<int>(ball.screenX - 7),
-                                                  static_cast<int>(ball.screenY - 14), 16, 18}));
+    EXPECT_EQ(host_.rects[0], (PixelBox{ball.prevScreenX - 7, ball.prevScreenY - 14, 16, 18}));
+    EXPECT_EQ(host_.rects[1], (PixelBox{static_cast<int>(ball.screenX - 7),
+                                        static_cast<int>(ball.screenY - 14), 16, 18}));
     EXPECT_EQ(host_.framesPresented, 1);  // only the start's full picture
 }
 

@@ -43,7 +43,7 @@ protected:
     const Course course = BuildCourse();
 
     Game game_{course};
-    FakePlayHost host_{game_};
+    FakePlayHost host_;
     ScriptedRandom random_;
     PlayLoop loop_{game_, host_, random_};
     std::int64_t ticks_ = 100000;

@@ -86,8 +86,8 @@ TEST_F(Progression, DropTakesNineteenFramesThenTheTurnPasses) {
     EXPECT_EQ(host_.rects[37].height, 1);
     // The lower edge of the refreshed area stays on one row.
     EXPECT_EQ(host_.rects[1].y + host_.rects[1].height, host_.rects[37].y + host_.rects[37].height);
-    EXPECT_EQ(host_.lines.size(), 38u);  // the cup's front rim, two pieces a frame
-    EXPECT_EQ(host_.lines[0].y0, static_cast<int>(game_.scene.cupScreenY + 1));
+    ASSERT_EQ(host_.rims.size(), 19u);  // the cup's front rim over the ball, every frame
+    EXPECT_EQ(host_.rims[0], (FakePlayHost::Point{game_.scene.cupScreenX, game_.scene.cupScreenY}));
     EXPECT_EQ(Player(1).status, PlayerStatus::Finished);
     EXPECT_EQ(game_.tournament.currentPlayer, 2);
     EXPECT_EQ(game_.playState, PlayState::TurnIntro);

@@ -11,13 +11,14 @@ protected:
         back_.fill(qRgb(10, 80, 10));
         ball_.screenX = 100;
         ball_.screenY = 100;
-        SaveUnderBall(back_, ball_, images_);
+        SaveUnderBall(back_, ball_.screenX, ball_.screenY, images_);
     }
     void MoveTo(float x, float y) {
         ball_.viewX = x - scene_.viewOriginX;
         ball_.viewY = scene_.viewOriginY - y;
         MoveAnchor(ball_, scene_);
-        DrawBall(back_, ball_, images_, true);
+        DrawBall(back_, {ball_.prevScreenX, ball_.prevScreenY, ball_.screenX, ball_.screenY, true},
+                 images_);
     }
     QImage back_ = QImage(640, 480, QImage::Format_RGB32);
     BallImages images_{MakeBallSheet(), MakeBallMask()};

@@ -1,3 +1,5 @@
+#include "render/hole_painter.h"
+
 #include <gtest/gtest.h>
 
 #include "course/catalogue.h"
@@ -48,5 +50,20 @@ TEST_F(DrawnBasic, GrassSurroundsTheHoleAndTheStatusRowsStayGrass) {
     const QRgb corner = At(5, 5);
     EXPECT_EQ(qRed(corner), qRed(pictures_.grassTile.pixel(5, 5)));
     EXPECT_EQ(pictures_.backBuffer.pixel(5, 447), pictures_.grassTile.pixel(5, 63));
+}
+}  // namespace
+
+namespace {
+TEST(CupFrontRim, TwoBlackPiecesOneRowBelowTheCupCentreWithoutEndPixels) {
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    DrawCupFrontRim(picture, 20.5f, 9.7f);  // rim row 10, pieces 12..15 and 24..27
+    const QRgb black = qRgb(0, 0, 0);
+    for (int x = 0; x < 40; ++x) {
+        const bool rim = (x >= 12 && x < 16) || (x >= 24 && x < 28);
+        EXPECT_EQ(picture.pixel(x, 10) == black, rim) << x;
+        EXPECT_NE(picture.pixel(x, 9), black) << x;
+        EXPECT_NE(picture.pixel(x, 11), black) << x;
+    }
 }
 }  // namespace
