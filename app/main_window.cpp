@@ -8,15 +8,16 @@
 #include <QPainter>
 #include <QScreen>
 #include <cmath>
+#include <optional>
 
 #include "app/aim_line.h"
-#include "app/menu_icons.h"
 #include "app/status_bar.h"
 #include "play/tournament.h"
 #include "records/scoreboard_window.h"
 #include "render/attract_painter.h"
 #include "render/gdi_shapes.h"
 #include "render/hole_painter.h"
+#include "render/menu_pictures.h"
 #include "render/raster.h"
 #include "render/sprites.h"
 
@@ -56,54 +57,54 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
 TForm1::~TForm1() = default;
 
 void TForm1::BuildMenu() {
-    const auto item = [this](QMenu* menu, const QString& caption, int icon,
+    const auto item = [this](QMenu* menu, const QString& caption, std::optional<MenuPicture> icon,
                              const QKeySequence& key = {}) {
         QAction* action = menu->addAction(caption);
-        if (icon >= 0) action->setIcon(MenuIcon(icon));
+        if (icon) action->setIcon(MenuIcon(*icon));
         if (!key.isEmpty()) action->setShortcut(key);
         action->setShortcutContext(Qt::WindowShortcut);
         return action;
     };
     QMenu* file = menuBar()->addMenu("&File");
-    Open = item(file, "&Open...", 0);
-    Save = item(file, "&Save", 1);
-    SaveAs = item(file, "Save &As...", 2);
+    Open = item(file, "&Open...", MenuPicture::Open);
+    Save = item(file, "&Save", MenuPicture::Save);
+    SaveAs = item(file, "Save &As...", MenuPicture::SaveAs);
     file->addSeparator();
-    Print = item(file, "&Print...", 3);
+    Print = item(file, "&Print...", MenuPicture::Print);
     file->addSeparator();
-    Exit = item(file, "E&xit", 4);
+    Exit = item(file, "E&xit", MenuPicture::Exit);
     for (QAction* never : {Open, Save, SaveAs, Print}) never->setEnabled(false);
 
     QMenu* gameMenu = menuBar()->addMenu("&Game");
-    Start = item(gameMenu, "&Start Tournament", 5, Qt::Key_F2);
-    Stop = item(gameMenu, "Sto&p Tournament", 6, Qt::Key_F3);
+    Start = item(gameMenu, "&Start Tournament", MenuPicture::Start, Qt::Key_F2);
+    Stop = item(gameMenu, "Sto&p Tournament", MenuPicture::Stop, Qt::Key_F3);
     Start->setEnabled(false);
     Stop->setEnabled(false);
 
     // F2 and F3 belong to the Game items; the Options items only show the keys as text.
     QMenu* options = menuBar()->addMenu("&Options");
-    Players = item(options, "&Players...\tF2", 7);
-    Courses = item(options, "&Course...\tF3", 8);
+    Players = item(options, "&Players...\tF2", MenuPicture::Players);
+    Courses = item(options, "&Course...\tF3", MenuPicture::CourseSetup);
     options->addSeparator();
-    Sound = item(options, "&Sound", 9);
-    Music = item(options, "&Music", 10);
+    Sound = item(options, "&Sound", MenuPicture::Sound);
+    Music = item(options, "&Music", MenuPicture::Music);
     for (QAction* toggle : {Sound, Music}) {
         toggle->setCheckable(true);
         toggle->setChecked(true);
     }
 
     QMenu* score = menuBar()->addMenu("&Score");
-    Scoreboard = item(score, "&Scoreboard...", 11, Qt::Key_F4);
-    HoleofFame = item(score, "&Hole of Fame...", 12, Qt::Key_F5);
+    Scoreboard = item(score, "&Scoreboard...", MenuPicture::Scoreboard, Qt::Key_F4);
+    HoleofFame = item(score, "&Hole of Fame...", MenuPicture::HoleOfFame, Qt::Key_F5);
     score->addSeparator();
-    WWWHoleofFame = item(score, "&WWWhole.of.fame", 13);
+    WWWHoleofFame = item(score, "&WWWhole.of.fame", MenuPicture::Web);
     Scoreboard->setEnabled(false);
 
     QMenu* help = menuBar()->addMenu("&Help");
-    Contents = item(help, "&Contents", 14, Qt::Key_F1);
-    Index = item(help, "&Index", -1);
+    Contents = item(help, "&Contents", MenuPicture::HelpContents, Qt::Key_F1);
+    Index = item(help, "&Index", std::nullopt);
     help->addSeparator();
-    About = item(help, "&About...", 15);
+    About = item(help, "&About...", MenuPicture::About);
 
     connect(Exit, &QAction::triggered, this, &QWidget::close);
     connect(Start, &QAction::triggered, this, &TForm1::StartClick);

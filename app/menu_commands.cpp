@@ -26,7 +26,7 @@ void TForm1::ConnectMenuCommands() {
 }
 
 TForm3& TForm1::Form3() {
-    if (!form3_) form3_ = new TForm3(game_, platform_.prompt, *Start, *Scoreboard, this);
+    if (!form3_) form3_ = new TForm3(game_, platform_.prompt, this);
     return *form3_;
 }
 
@@ -45,6 +45,11 @@ void TForm1::PlayersClick() {
     dialog.PlayersAccepted = false;
     CenterOnMainForm(dialog, *this);
     dialog.exec();
+    // Players were stored: a tournament can start and its scoreboard be shown.
+    if (dialog.PlayersAccepted) {
+        Start->setEnabled(true);
+        Scoreboard->setEnabled(true);
+    }
 }
 
 void TForm1::CoursesClick() {

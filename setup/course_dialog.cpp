@@ -3,9 +3,10 @@
 #include <QEvent>
 #include <QPainter>
 
-#include "app/menu_icons.h"
-#include "setup/dialog_pictures.h"
-#include "setup/hole_preview.h"
+#include "render/dialog_pictures.h"
+#include "render/menu_pictures.h"
+#include "render/preview_painter.h"
+#include "view/preview_projection.h"
 
 namespace {
 const char* const kCountItems[] = {"6 holes", "12 holes", "18 holes", "36 holes",
@@ -44,7 +45,7 @@ TForm4::TForm4(Game& game, Prompt& prompt, QWidget* parent)
       game_(game),
       prompt_(prompt) {
     setWindowTitle("Course");
-    setWindowIcon(MenuIcon(8));
+    setWindowIcon(MenuIcon(MenuPicture::CourseSetup));
     setFixedSize(393, 361);
 
     RadioGroup1 = new QGroupBox("Number of holes", this);
@@ -226,7 +227,16 @@ void TForm4::HoleCheckClick(int box) {
 void TForm4::Timer1Timer() {
     game_.view.spin += 2.0f;
     TransformAndSort(game_.view, game_.solid, game_.scene);
-    DrawPreview(*this);
+    DrawPreview();
+}
+
+void TForm4::DrawPreview() {
+    const int hole = game_.tournament.currentHole;
+    ProjectPreview(game_.solid, game_.scene);
+    PaintPreviewFaces(previewBitmap_, game_.solid, game_.scene,
+                      IsHoleNumber(hole) ? game_.course[hole].wallColour : Colour{0});
+    CopyPreviewTo(175, 15);
+    ClearPreviewBitmap();
 }
 
 void TForm4::Button1Click() {

@@ -33,13 +33,7 @@ public:
     /// where the controls show through.
     const QImage& Canvas() const { return canvas_; }
     /// The 200 x 140 off-screen picture the preview is drawn into; blank between ticks.
-    QImage& PreviewBitmap() { return previewBitmap_; }
-    /// The game whose solid, view and current hole the preview uses.
-    Game& GameState() { return game_; }
-    /// Copies `PreviewBitmap` onto the dialog with its top left corner at (x, y).
-    void CopyPreviewTo(int x, int y);
-    /// Blanks `PreviewBitmap` in the button-face colour.
-    void ClearPreviewBitmap();
+    const QImage& PreviewBitmap() const { return previewBitmap_; }
 
     /// One preview tick: turns the view by 2 degrees and draws the hole.
     void Timer1Timer();
@@ -65,6 +59,13 @@ protected:
 private:
     void FormCreate();
     void ShowPreviewCaption(int x0, int hole);
+    /// Draws the loaded hole into the preview bitmap, copies it onto the dialog at
+    /// (175, 15) and blanks the bitmap again.
+    void DrawPreview();
+    /// Copies the preview bitmap onto the dialog with its top left corner at (x, y).
+    void CopyPreviewTo(int x, int y);
+    /// Blanks the preview bitmap in the button-face colour.
+    void ClearPreviewBitmap();
     void RadioGroup1Click();
     void HoleCheckClick(int box);
     void Button1Click();

@@ -2,8 +2,8 @@
 
 #include <QRegularExpression>
 
-#include "app/menu_icons.h"
-#include "setup/dialog_pictures.h"
+#include "render/dialog_pictures.h"
+#include "render/menu_pictures.h"
 
 namespace {
 constexpr int kMaxNameLength = 16;
@@ -20,15 +20,13 @@ QString OneLineName(const QString& text) {
 }
 }  // namespace
 
-TForm3::TForm3(Game& game, Prompt& prompt, QAction& start, QAction& scoreboard, QWidget* parent)
+TForm3::TForm3(Game& game, Prompt& prompt, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       game_(game),
-      prompt_(prompt),
-      start_(start),
-      scoreboard_(scoreboard) {
+      prompt_(prompt) {
     setWindowTitle("Players");
-    setWindowIcon(MenuIcon(7));
+    setWindowIcon(MenuIcon(MenuPicture::Players));
     setFixedSize(249, 305);
 
     QWidget* previous = nullptr;
@@ -106,8 +104,6 @@ void TForm3::Button1Click() {
         player.totalStrokes = 0;
         player.status = player.name.empty() ? PlayerStatus::Absent : PlayerStatus::Playing;
     }
-    start_.setEnabled(true);
-    scoreboard_.setEnabled(true);
     game_.tournament.playerOrder = RadioGroup1Items->checkedId();
     PlayersAccepted = true;
     accept();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QDialog>
 #include <QGroupBox>
@@ -19,9 +18,8 @@ class TForm3 : public QDialog {
     Q_OBJECT
 
 public:
-    /// `start` and `scoreboard` are the main menu items that OK enables.
-    TForm3(Game& game, Prompt& prompt, QAction& start, QAction& scoreboard,
-           QWidget* parent = nullptr);
+    /// Refusals go to `prompt`; OK writes the players into `game`'s tournament.
+    TForm3(Game& game, Prompt& prompt, QWidget* parent = nullptr);
 
     /// False while the dialog is open; set by OK just before it closes.
     bool PlayersAccepted = false;
@@ -47,6 +45,4 @@ private:
 
     Game& game_;
     Prompt& prompt_;
-    QAction& start_;
-    QAction& scoreboard_;
 };

@@ -1,4 +1,4 @@
-#include "setup/dialog_pictures.h"
+#include "render/dialog_pictures.h"
 
 #include <QFont>
 #include <QPainter>

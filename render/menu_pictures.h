@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QIcon>
+
+/// The sixteen small pictures of the menus, 16 x 16 on a transparent background.
+enum class MenuPicture {
+    Open,
+    Save,
+    SaveAs,
+    Print,
+    Exit,
+    Start,
+    Stop,
+    Players,
+    CourseSetup,
+    Sound,
+    Music,
+    Scoreboard,
+    HoleOfFame,
+    Web,
+    HelpContents,
+    About,
+};
+
+/// The menu picture `picture` as an icon, drawn by code.
+QIcon MenuIcon(MenuPicture picture);
