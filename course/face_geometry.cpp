@@ -1,6 +1,8 @@
 #include "course/face_geometry.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 double FaceGeometry::HeightAt(double x, double y) const {
     return Z(1) + (x - X(1)) * (Z(2) - Z(1)) / double(X(2) - X(1)) +
@@ -29,4 +31,14 @@ bool FaceGeometry::StrictlyContains(double x, double y) const {
         if (ex * (y - Y(k)) - ey * (x - X(k)) >= 0) return false;  // left of or on the edge
     }
     return true;
+}
+
+double FaceGeometry::DistanceOutside(double x, double y) const {
+    double outside = -std::numeric_limits<double>::infinity();
+    for (int k = 1; k <= Corners(); ++k) {
+        const double ex = X(k + 1) - X(k), ey = Y(k + 1) - Y(k);
+        const double cross = ex * (y - Y(k)) - ey * (x - X(k));
+        outside = std::max(outside, cross / std::hypot(ex, ey));
+    }
+    return outside;
 }

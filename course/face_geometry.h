@@ -24,6 +24,9 @@ public:
     long long TurnAt(int edge) const;
     /// True when (x, y) lies to the right of every edge, not on any of them.
     bool StrictlyContains(double x, double y) const;
+    /// How far (x, y) lies outside the face: its largest distance beyond (left of) any edge
+    /// line; 0 or below when it lies inside. Exact for convex faces, which all ours are.
+    double DistanceOutside(double x, double y) const;
 
 private:
     int Vertex(int corner) const { return hole_.faceVertex[face_][(corner - 1) % Corners() + 1]; }

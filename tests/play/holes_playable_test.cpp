@@ -1,35 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
-#include <random>
-
 #include "course/catalogue.h"
+#include "course/face_geometry.h"
 #include "play/stroke_search.h"
+#include "tests/play/random_strokes.h"
 
 namespace {
 const Course& TheCourse() {
     static const Course course = BuildCourse();
     return course;
-}
-
-Lie TeeOf(const Hole& hole) {
-    return {static_cast<float>(hole.teeX), static_cast<float>(hole.teeY),
-            static_cast<float>(hole.teeZ), hole.teeFace};
-}
-
-// How far (x, y) lies outside the face: the largest distance beyond any edge line, or 0
-// and below when inside.
-double DistanceOutside(const Hole& hole, int face, double x, double y) {
-    const int c = hole.faceCorners[face];
-    double outside = -1e9;
-    for (int k = 1; k <= c; ++k) {
-        const int a = hole.faceVertex[face][k], b = hole.faceVertex[face][k % c + 1];
-        const double ex = hole.vertexX[b] - hole.vertexX[a], ey = hole.vertexY[b] - hole.vertexY[a];
-        const double cross = ex * (y - hole.vertexY[a]) - ey * (x - hole.vertexX[a]);
-        outside = std::max(outside, cross / std::hypot(ex, ey));
-    }
-    return outside;
 }
 
 TEST(HolesPlayable, EveryHoleIsHoledWithinParByStrokesAPlayerCanGive) {
@@ -73,9 +52,7 @@ TEST(HolesPlayable, SearchClaimsNothingWhenTheCupIsWalledOff) {
 
 TEST(HolesPlayable, RandomStrokesEndAtRestInsideTheirFaceOrInTheCup) {
     constexpr int kStrokesPerHole = 400;
-    std::mt19937 random(20261210);
-    std::uniform_real_distribution<float> heading(-180.0f, 180.0f);
-    std::uniform_real_distribution<float> speed(0.0f, kStrongestStroke);
+    RandomStrokes strokes(20261210);
     Solid solid;
     for (int number = 1; number <= kHoleCount; ++number) {
         SCOPED_TRACE(number);
@@ -85,10 +62,7 @@ TEST(HolesPlayable, RandomStrokesEndAtRestInsideTheirFaceOrInTheCup) {
         Lie lie = TeeOf(hole);
         for (int n = 0; n < kStrokesPerHole; ++n) {
             if (n % 3 == 0) lie = TeeOf(hole);
-            const double angle = heading(random) * 3.14159265358979323846 / 180.0;
-            const float strength = speed(random);
-            const float vx = static_cast<float>(strength * std::cos(angle));
-            const float vy = static_cast<float>(strength * std::sin(angle));
+            const auto [vx, vy] = strokes.Next();
             const StrokeOutcome result = PlayStroke(solid, hole, lie, vx, vy);
             ASSERT_NE(result.outcome, RollOutcome::Running)
                 << "from (" << lie.x << ", " << lie.y << ") face " << lie.face << " with (" << vx
@@ -99,7 +73,9 @@ TEST(HolesPlayable, RandomStrokesEndAtRestInsideTheirFaceOrInTheCup) {
             }
             ASSERT_GE(result.end.face, 1);
             ASSERT_LE(result.end.face, hole.faceCount);
-            EXPECT_LE(DistanceOutside(hole, result.end.face, result.end.x, result.end.y), 0.5)
+            EXPECT_LE(
+                FaceGeometry(hole, result.end.face).DistanceOutside(result.end.x, result.end.y),
+                0.5)
                 << "rests at (" << result.end.x << ", " << result.end.y << ") on face "
                 << result.end.face << " after (" << vx << ", " << vy << ") from (" << lie.x << ", "
                 << lie.y << ") face " << lie.face;
