@@ -152,8 +152,10 @@ private:
             Note("key " + QKeySequence(key).toString().toStdString());
             QApplication::setActiveWindow(&form_);
             WithModal([this, key] { QTest::keyClick(&form_, key); });
-        } else if (kind <= 96) {
+        } else if (kind <= 92) {
             MenuCommand();
+        } else if (kind <= 96) {
+            PokeOpenWindow();
         } else if (kind <= 98 && game().playState == PlayState::Idle) {
             ShortTournamentSetUp();
         } else {
@@ -183,6 +185,19 @@ private:
             return;
         }
         WithModal([item] { item->trigger(); });
+    }
+
+    // Something done in a window that stays open beside the main window, when one is open.
+    void PokeOpenWindow() {
+        std::vector<QWidget*> open;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != &form_ && window->isVisible() && window->isWindow() &&
+                !window->inherits("QMenu"))
+                open.push_back(window);
+        if (open.empty()) return MenuCommand();
+        QWidget* window = open[Draw(0, static_cast<int>(open.size()) - 1)];
+        WithModal([this, window] { DialogEvent(*window); });
+        Check();
     }
 
     // A player who means it: two names and six holes, through the dialogs, so that some
