@@ -2,8 +2,8 @@
 
 #include <QImage>
 
-// The game's pictures, drawn by code so that nobody else's artwork is needed.
-// All are RGB32 so that the sprite raster operations work bit by bit.
+// The sprites of the main view, taken from the pictures the game embeds ("gras", "balls",
+// "ballmask") in RGB32, so that the sprite raster operations work bit by bit.
 
 /// A 64 x 64 dark-green grass texture that tiles seamlessly.
 QImage MakeGrassTile();

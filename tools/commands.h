@@ -17,5 +17,6 @@ int RenderCommand(Game& game, const std::vector<std::string>& options, std::ostr
 int RollCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
 int StrokeCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
 int SheetCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
+int ArtCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
 int SolveCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
 int ScoreCodeCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);

@@ -29,6 +29,7 @@ const CommandEntry kCommands[] = {
     {"sheet", "sheet --out FILE.png", SheetCommand},
     {"solve", "solve --hole N", SolveCommand},
     {"scorecode", "scorecode encode --strokes S1,...,S36 | decode CODE", ScoreCodeCommand},
+    {"art", "art --out FILE.png", ArtCommand},
 };
 
 void PrintUsage(std::ostream& out) {
