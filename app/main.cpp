@@ -8,6 +8,7 @@
 #include "app/standard_random.h"
 #include "app/steady_clock.h"
 #include "app/wave_sound_player.h"
+#include "render/game_pictures.h"
 
 int main(int, char* argv[]) {
     // The game reads no command line: Qt sees only the program's name, so none of its
@@ -19,6 +20,7 @@ int main(int, char* argv[]) {
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName("org.dolvarn.Quelvane");
     QApplication::setFont(QFont("DejaVu Sans", 8));
+    QApplication::setWindowIcon(ApplicationIcon());
 
     SteadyClock clock;
     StandardRandom random;
