@@ -12,6 +12,7 @@
 #include "render/picture_names.h"
 #include "tools/commands.h"
 #include "tools/json.h"
+#include "tools/png_file.h"
 #include "tools/tool_args.h"
 
 namespace {
@@ -97,7 +98,7 @@ int ArtCommand(Game&, const std::vector<std::string>& options, std::ostream& out
         for (std::size_t i = 0; i < cells.size(); ++i)
             DrawCell(painter, cells[i], corners[i], checks);
     }
-    if (!sheet.save(QString::fromStdString(file), "PNG")) throw UsageError("cannot write " + file);
+    WritePng(sheet, file);
     Json json;
     json.BeginObject().Key("out").Value(file).Key("pictures").Value(static_cast<int>(cells.size()));
     json.EndObject();
