@@ -138,10 +138,7 @@ void TForm1::ShowHole(int hole) {
     game_.tournament.currentHole = hole;
     LoadHole(game_.course, hole, game_.solid);
     const Hole& shown = game_.course[IsHoleNumber(hole) ? hole : 0];
-    game_.ball.x = static_cast<float>(shown.teeX);
-    game_.ball.y = static_cast<float>(shown.teeY);
-    game_.ball.z = static_cast<float>(shown.teeZ);
-    game_.ball.face = shown.teeFace;
+    PlaceOnTee(game_.ball, shown);
     DrawFullScene(pictures_, game_.view, game_.solid, game_.scene, shown.wallColour, game_.ball.x,
                   game_.ball.y, game_.ball.z, game_.ballOnScreen);
     PresentFrame();

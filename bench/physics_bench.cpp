@@ -21,10 +21,7 @@ Launch LaunchFor(int hole) {
 
 BallState OnTee(const Hole& hole, const Launch& launch) {
     BallState ball;
-    ball.face = hole.teeFace;
-    ball.x = float(hole.teeX);
-    ball.y = float(hole.teeY);
-    ball.z = float(hole.teeZ);
+    PlaceOnTee(ball, hole);
     ball.vx = launch.vx;
     ball.vy = launch.vy;
     return ball;

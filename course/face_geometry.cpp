@@ -5,8 +5,7 @@
 #include <limits>
 
 double FaceGeometry::HeightAt(double x, double y) const {
-    return Z(1) + (x - X(1)) * (Z(2) - Z(1)) / double(X(2) - X(1)) +
-           (y - Y(1)) * (Z(3) - Z(2)) / double(Y(3) - Y(2));
+    return PlaneHeight({X(1), Y(1), Z(1)}, {X(2), Y(2), Z(2)}, {X(3), Y(3), Z(3)}, x, y);
 }
 
 double FaceGeometry::SignedArea() const {

@@ -2,6 +2,19 @@
 
 #include "course/hole.h"
 
+/// A corner of a face in course units.
+struct CornerPoint {
+    int x, y, z;
+};
+
+/// The height over (x, y) of the plane through a face's first three corners, with corner 2
+/// right of corner 1 and corner 3 below corner 2, as the ball's physics takes it.
+inline double PlaneHeight(const CornerPoint& a, const CornerPoint& b, const CornerPoint& c,
+                          double x, double y) {
+    return a.z + (x - a.x) * (b.z - a.z) / double(b.x - a.x) +
+           (y - a.y) * (c.z - b.z) / double(c.y - b.y);
+}
+
 /// Read-only geometry of one catalogue face, in course units and corner order 1..c.
 class FaceGeometry {
 public:

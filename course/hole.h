@@ -32,5 +32,10 @@ struct Hole {
     bool HasGeometry() const { return faceCount > 0; }
 };
 
+/// The corner after `corner` (1..corners) going round a face: corners + 1 wraps to 1.
+constexpr int NextCorner(int corner, int corners) {
+    return corner % corners + 1;
+}
+
 /// The 36 built-in holes; entry 0 is spare (an empty hole).
 using Course = std::array<Hole, kHoleCount + 1>;

@@ -37,7 +37,7 @@ void LoadHole(const Course& course, int holeNumber, Solid& solid) {
         const int c = hole.faceCorners[f];
         for (int k = 1; k <= c; ++k) {
             const int a = hole.faceVertex[f][k];
-            const int b = hole.faceVertex[f][k == c ? 1 : k + 1];
+            const int b = hole.faceVertex[f][NextCorner(k, c)];
             auto& wall = solid.faceVertex[WallNumber(f, k)];
             wall[1] = a;
             wall[2] = a + kBaseOffset;

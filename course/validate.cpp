@@ -126,7 +126,8 @@ void CheckFaces(const Hole& hole, Report& report) {
         if (face.SignedArea() >= 0) report.Add("face ", f, " is not clockwise");
         for (int k = 1; k <= c; ++k) {
             if (face.EdgeLength(k) <= 0) report.Add("face ", f, " edge ", k, " has length 0");
-            if (face.TurnAt(k) > 0) report.Add("face ", f, " is not convex at corner ", k % c + 1);
+            if (face.TurnAt(k) > 0)
+                report.Add("face ", f, " is not convex at corner ", NextCorner(k, c));
         }
     }
 }
@@ -137,11 +138,11 @@ void CheckNeighbours(const Hole& hole, Report& report) {
         for (int k = 1; k <= c; ++k) {
             const int g = hole.faceNeighbour[f][k];
             if (g == 0) continue;
-            const int a = hole.faceVertex[f][k], b = hole.faceVertex[f][k % c + 1];
+            const int a = hole.faceVertex[f][k], b = hole.faceVertex[f][NextCorner(k, c)];
             bool mutual = false;
             for (int j = 1; j <= hole.faceCorners[g]; ++j) {
                 const int gc = hole.faceCorners[g];
-                if (hole.faceVertex[g][j] == b && hole.faceVertex[g][j % gc + 1] == a)
+                if (hole.faceVertex[g][j] == b && hole.faceVertex[g][NextCorner(j, gc)] == a)
                     mutual = hole.faceNeighbour[g][j] == f;
             }
             if (!mutual)

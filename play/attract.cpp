@@ -120,7 +120,7 @@ void GatherOnHole(Attract& attract, const Hole& hole, Random& random) {
             face = random.Next() % hole.faceCount + 1;
             corner = random.Next() % hole.faceCorners[face] + 1;
         } while (hole.faceNeighbour[face][corner] != 0);
-        const int next = corner == hole.faceCorners[face] ? 1 : corner + 1;
+        const int next = NextCorner(corner, hole.faceCorners[face]);
         PointOnEdge(hole, hole.faceVertex[face][corner], hole.faceVertex[face][next], random,
                     attract.particles[i]);
     }

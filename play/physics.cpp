@@ -2,19 +2,14 @@
 
 #include <cmath>
 
+#include "course/angles.h"
+#include "course/face_geometry.h"
+
 namespace {
-constexpr double kPi = 3.141592653589793;
-constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr double kFriction = 0.98;
 constexpr double kRestSpeed = 0.05;
 
-double Radians(double degrees) {
-    return degrees * kPi / 180.0;
-}
-
-struct Corner {
-    int x, y, z;
-};
+using Corner = CornerPoint;
 
 Corner CornerOf(const Solid& solid, int face, int corner) {
     const int v = solid.faceVertex[face][corner];
@@ -87,8 +82,7 @@ StepEvents PhysicsStep(const Solid& solid, const Hole& hole, BallState& ball, St
     const int dzAB = b.z - a.z;
     const int dyBC = c.y - b.y;
     const int dzBC = c.z - b.z;
-    ball.z = static_cast<float>(a.z + (double(ball.x) - a.x) * dzAB / dxAB +
-                                (double(ball.y) - a.y) * dzBC / dyBC);
+    ball.z = static_cast<float>(PlaneHeight(a, b, c, ball.x, ball.y));
     ball.vx =
         static_cast<float>(ball.vx - 0.5 * dzAB / std::sqrt(double(dxAB * dxAB + dzAB * dzAB)));
     ball.vy =
@@ -114,7 +108,7 @@ StepEvents PhysicsStep(const Solid& solid, const Hole& hole, BallState& ball, St
     int newFace = 0;
     for (int k = 1; k <= corners; ++k) {
         const Corner from = CornerOf(solid, face, k);
-        const Corner to = CornerOf(solid, face, k == corners ? 1 : k + 1);
+        const Corner to = CornerOf(solid, face, NextCorner(k, corners));
         const float edgeDirection = Direction(from.x, from.y, to.x, to.y);
         if (!IsOutsideEdge(edgeDirection, from, ball)) continue;
         const int neighbour = solid.neighbour[face][k];
@@ -162,9 +156,6 @@ void ReflectOffWall(float edgeDirection, BallState& ball, StrokeState& stroke) {
 bool CheckWallHitLimit(const Hole& hole, const StrokeState& stroke, BallState& ball) {
     if (stroke.wallHits <= kMaxWallHits) return false;
     ball.vx = ball.vy = ball.vz = 0.0f;
-    ball.x = static_cast<float>(hole.teeX);
-    ball.y = static_cast<float>(hole.teeY);
-    ball.z = static_cast<float>(hole.teeZ);
-    ball.face = hole.teeFace;
+    PlaceOnTee(ball, hole);
     return true;
 }

@@ -38,11 +38,7 @@ void PlayLoop::StartNextHole() {
     for (int p = 1; p <= kPlayerSlots; ++p) {
         if (tournament.players[p].status == PlayerStatus::Absent) continue;
         tournament.players[p].status = PlayerStatus::Playing;
-        BallState& ball = tournament.playerBall[p];
-        ball.x = static_cast<float>(hole.teeX);
-        ball.y = static_cast<float>(hole.teeY);
-        ball.z = static_cast<float>(hole.teeZ);
-        ball.face = hole.teeFace;
+        PlaceOnTee(tournament.playerBall[p], hole);
     }
     if (over) return;
     LoadHole(game_.course, tournament.currentHole, game_.solid);

@@ -2,14 +2,7 @@
 
 #include <cmath>
 
-namespace {
-constexpr double kPi = 3.141592653589793;
-constexpr double kDegreesPerRadian = 57.29577951308232;
-
-double Radians(double degrees) {
-    return degrees * kPi / 180.0;
-}
-}  // namespace
+#include "course/angles.h"
 
 int LongestAimLine(int aimMode) {
     return aimMode == kStrongStroke ? 50 : 250;

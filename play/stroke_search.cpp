@@ -6,9 +6,10 @@
 #include <map>
 #include <tuple>
 
+#include "course/angles.h"
+
 namespace {
 
-constexpr double kDegrees = 3.14159265358979323846 / 180.0;
 constexpr float kHeadingStep = 4.0f;
 // Speeds of the first pass: fine steps for putts, coarser ones up to the strongest stroke.
 constexpr float kScanSpeeds[] = {0.8f, 1.2f,  1.7f,  2.3f,  3.0f,  3.9f,  5.0f,  6.4f,
@@ -37,10 +38,10 @@ struct Trial {
 };
 
 float VelocityX(const Aim& aim) {
-    return static_cast<float>(aim.speed * std::cos(aim.heading * kDegrees));
+    return static_cast<float>(aim.speed * std::cos(Radians(aim.heading)));
 }
 float VelocityY(const Aim& aim) {
-    return static_cast<float>(aim.speed * std::sin(aim.heading * kDegrees));
+    return static_cast<float>(aim.speed * std::sin(Radians(aim.heading)));
 }
 
 // Plays a stroke with the game's rolling frames and notes how near the ball came to dropping.
@@ -84,7 +85,7 @@ public:
             for (int k = 1; k <= c; ++k) {
                 const int g = hole.faceNeighbour[f][k];
                 if (g <= f) continue;  // each open edge once, from its lower-numbered face
-                const int a = hole.faceVertex[f][k], b = hole.faceVertex[f][k % c + 1];
+                const int a = hole.faceVertex[f][k], b = hole.faceVertex[f][NextCorner(k, c)];
                 gates_.push_back({(hole.vertexX[a] + hole.vertexX[b]) / 2.0,
                                   (hole.vertexY[a] + hole.vertexY[b]) / 2.0, f, g,
                                   std::numeric_limits<double>::max()});
@@ -131,7 +132,7 @@ private:
     bool HoldsCup(int face) const {
         const int c = hole_.faceCorners[face];
         for (int k = 1; k <= c; ++k) {
-            const int a = hole_.faceVertex[face][k], b = hole_.faceVertex[face][k % c + 1];
+            const int a = hole_.faceVertex[face][k], b = hole_.faceVertex[face][NextCorner(k, c)];
             const long long cross = static_cast<long long>(hole_.vertexX[b] - hole_.vertexX[a]) *
                                         (hole_.cupY - hole_.vertexY[a]) -
                                     static_cast<long long>(hole_.vertexY[b] - hole_.vertexY[a]) *

@@ -18,7 +18,7 @@ void DrawRims(QPainter& painter, const Solid& solid, const Scene& scene, int fac
     for (int k = 1; k <= c; ++k) {
         if (solid.neighbour[face][k] != 0) continue;
         const int a = solid.faceVertex[face][k];
-        const int b = solid.faceVertex[face][k == c ? 1 : k + 1];
+        const int b = solid.faceVertex[face][NextCorner(k, c)];
         painter.drawLine(ScreenPoint(scene, a), ScreenPoint(scene, b));
     }
 }

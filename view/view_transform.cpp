@@ -2,12 +2,9 @@
 
 #include <cmath>
 
-namespace {
-constexpr double kPi = 3.141592653589793;
-double Radians(float degrees) {
-    return degrees * kPi * (1.0 / 180);
-}
+#include "course/angles.h"
 
+namespace {
 // Keeps `view` inside lo..hi along one axis by moving the origin; sign is +1 for x
 // (screen = origin + view) and -1 for y (screen = origin - view).
 void KeepInside(int& origin, float view, int sign, float lo, float hi) {

@@ -158,7 +158,7 @@ TEST(Attract, EveryHoleGathersBallsOnItsOuterEdgesOnly) {
             for (int k = 1; k <= hole.faceCorners[f]; ++k) {
                 if (hole.faceNeighbour[f][k] != 0) continue;
                 const int a = hole.faceVertex[f][k];
-                const int b = hole.faceVertex[f][k == hole.faceCorners[f] ? 1 : k + 1];
+                const int b = hole.faceVertex[f][NextCorner(k, hole.faceCorners[f])];
                 EXPECT_TRUE(hole.vertexX[a] != hole.vertexX[b] ||
                             hole.vertexY[a] != hole.vertexY[b])
                     << "hole " << h << " face " << f << " corner " << k << " has a flat outer edge";
