@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "app/status_bar.h"
+#include "render/sprites.h"
 #include "tests/app/test_platform.h"
 
 namespace {
@@ -80,11 +81,28 @@ TEST(MainWindow, ShowsADrawnHoleInItsClientArea) {
     EXPECT_EQ(form.WindowSurface().pixel(150, 208), qRgb(8, 136, 8));  // the lane
 }
 
-TEST(MainWindow, ShowingAHoleWithoutGeometryDrawsOnlyGrass) {
+TEST(MainWindow, ShowingANumberWithoutAHoleDrawsOnlyGrassBallAndCup) {
     TestPlatform platform;
     TForm1 form{platform.Seams()};
-    for (int hole : {0, 2, 36}) form.ShowHole(hole);
-    SUCCEED();
+    const QImage grass = MakeGrassTile();
+    for (int hole : {0, -1, 37}) {
+        SCOPED_TRACE(hole);
+        form.ShowHole(hole);
+        const Game& game = form.GameState();
+        const BallOnScreen& ball = game.ballOnScreen;
+        const QRect sprite(static_cast<int>(ball.screenX - 7), static_cast<int>(ball.screenY - 14),
+                           16, 18);
+        const QRect cup(static_cast<int>(game.scene.cupScreenX - 9),
+                        static_cast<int>(game.scene.cupScreenY - 4), 18, 8);
+        const QImage& shown = form.WindowSurface();
+        int others = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (shown.pixel(x, y) != grass.pixel(x % 64, y % 64) && !sprite.contains(x, y) &&
+                    !cup.contains(x, y))
+                    ++others;
+        EXPECT_EQ(others, 0);
+    }
 }
 }  // namespace
 

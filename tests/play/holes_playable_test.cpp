@@ -2,7 +2,7 @@
 
 #include "course/catalogue.h"
 #include "course/face_geometry.h"
-#include "play/stroke_search.h"
+#include "tools/solver/stroke_search.h"
 #include "tests/play/random_strokes.h"
 
 namespace {

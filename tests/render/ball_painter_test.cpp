@@ -50,9 +50,21 @@ TEST(BallFrameIndex, FollowsThePixelPositionModuloFour) {
 }
 
 TEST_F(BallOnGrass, OffTheEdgeDrawsNothingOutside) {
+    // Half off the top left corner, then half off the bottom right one: each drawing is cut
+    // at the picture's edge (the sanitizers watch the writes), and the repair leaves no
+    // trace of the first.
     MoveTo(-3, 5);
+    EXPECT_NE(back_.pixel(0, 0), qRgb(10, 80, 10));  // the visible part of the ball
     MoveTo(637, 478);
-    SUCCEED();  // the sanitizers watch for writes outside the picture
+    const QRect last(637 - 7, 478 - 14, 16, 18);
+    int changed = 0;
+    for (int y = 0; y < back_.height(); ++y)
+        for (int x = 0; x < back_.width(); ++x) {
+            if (back_.pixel(x, y) == qRgb(10, 80, 10)) continue;
+            EXPECT_TRUE(last.contains(x, y)) << x << "," << y;
+            ++changed;
+        }
+    EXPECT_GT(changed, 20);  // the ball shows in the corner
 }
 
 TEST(BallMask, IsAFilledCircleFifteenAcross) {

@@ -1,4 +1,4 @@
-#include "play/stroke_search.h"
+#include "tools/solver/stroke_search.h"
 
 #include <algorithm>
 #include <cmath>
