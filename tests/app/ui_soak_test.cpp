@@ -18,7 +18,7 @@
 #include <sstream>
 
 #include "app/main_window.h"
-#include "play/stroke_search.h"
+#include "tools/solver/stroke_search.h"
 #include "setup/course_dialog.h"
 #include "setup/players_dialog.h"
 #include "tests/app/test_platform.h"

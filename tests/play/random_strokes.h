@@ -6,7 +6,7 @@
 
 #include "course/hole.h"
 #include "play/stroke.h"
-#include "play/stroke_search.h"
+#include "tools/solver/stroke_search.h"
 
 /// Strokes as a careless player gives them, from a fixed seed: any heading, any speed up to
 /// the strongest stroke a player can give.
