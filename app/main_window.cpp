@@ -135,6 +135,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::ShowHole(int hole) {
+    attractOnGrass_ = false;
     game_.tournament.currentHole = hole;
     LoadHole(game_.course, hole, game_.solid);
     const Hole& shown = game_.course[IsHoleNumber(hole) ? hole : 0];
@@ -288,6 +289,7 @@ void TForm1::PlaySound(const std::string& name, bool noStop) {
 void TForm1::UpdateRecords(int, int) {}
 
 void TForm1::ShowFrame(const FrameDrawing& drawing) {
+    attractOnGrass_ = false;
     switch (drawing.ground) {
         case FrameDrawing::Ground::Keep:
             break;
@@ -324,10 +326,22 @@ void TForm1::InvertAimLine(const AimLine& line) {
 }
 
 // The balls are painted over the grass, shown, and the grass is laid again for the next frame.
+// Over plain grass only the boxes of this frame's and the last frame's balls and shadows
+// change, so only they are shown and cleared; the first frame after anything else shows and
+// clears the whole picture.
 void TForm1::ShowAttract(const AttractPicture& picture) {
     PaintAttract(pictures_.backBuffer, pictures_.ball, picture);
-    PresentFrame();
-    DrawBackground(pictures_.backBuffer, pictures_.grassTile);
+    const QRegion drawn = AttractRegion(picture);
+    if (attractOnGrass_) {
+        for (const QRect& box : drawn + lastAttract_)
+            PresentRect(box.x(), box.y(), box.width(), box.height());
+        for (const QRect& box : drawn) LayGrass(pictures_.backBuffer, pictures_.grassTile, box);
+    } else {
+        PresentFrame();
+        DrawBackground(pictures_.backBuffer, pictures_.grassTile);
+        attractOnGrass_ = true;
+    }
+    lastAttract_ = drawn;
 }
 
 namespace {

@@ -126,6 +126,10 @@ private:
     StatusBar* statusBar1_ = nullptr;
     bool firstActivation_ = true;
     int flagPlayer_ = 0;  ///< whose flag status panel 1 shows; 0 for none
+    /// The back buffer holds grass alone between attract frames, and the window shows the
+    /// last one: the next frame need only show and clear what it and the last one painted.
+    bool attractOnGrass_ = false;
+    QRegion lastAttract_;
 
     Platform platform_;
     PlayLoop play_{game_, *this, platform_.random};

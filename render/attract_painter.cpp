@@ -10,3 +10,15 @@ void PaintAttract(QImage& backBuffer, const BallImages& images, const AttractPic
     for (int n = 0; n < picture.count; ++n)
         StampBall(backBuffer, images, picture.ballX[n], picture.ballY[n]);
 }
+
+QRegion AttractRegion(const AttractPicture& picture) {
+    QRegion region;
+    for (int n = 0; n < picture.count; ++n) {
+        const ShadowBox& shadow = picture.shadows[n];
+        region +=
+            QRect(shadow.left, shadow.top, shadow.right - shadow.left, shadow.bottom - shadow.top);
+        const PixelBox ball = SpriteBox(picture.ballX[n], picture.ballY[n]);
+        region += QRect(ball.x, ball.y, ball.width, ball.height);
+    }
+    return region;
+}

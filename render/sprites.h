@@ -15,3 +15,6 @@ QImage MakeBallMask();
 
 /// The grass tile repeated over 640 x 448 pixels: 10 columns by 7 rows.
 void DrawBackground(QImage& backBuffer, const QImage& grassTile);
+
+/// Lays the grass again over `area` of the back buffer only, as DrawBackground would.
+void LayGrass(QImage& backBuffer, const QImage& grassTile, const QRect& area);
