@@ -9,6 +9,7 @@
 #include "play/physics.h"
 #include "play/play_state.h"
 #include "play/tournament.h"
+#include "records/hole_of_fame.h"
 #include "view/ball_on_screen.h"
 #include "view/view_transform.h"
 
@@ -26,6 +27,7 @@ struct Game {
     PlayState playState = PlayState::Idle;
     bool attractPaused = false;  ///< the attract animation stands still (splash, course dialog)
     Attract attract;             ///< the balls over the grass between tournaments
+    HoleOfFame fame;             ///< the best results ever played, as loaded and updated
 
     // The frame clock: 20 ms frames counted from the millisecond ticks.
     std::int64_t tickCount = 0;      ///< ticks read at the last wake-up
