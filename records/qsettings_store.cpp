@@ -79,10 +79,17 @@ bool QSettingsStore::Lock() {
     const QFileInfo store(path_);
     QDir().mkpath(store.absolutePath());
     lock_ = std::make_unique<QLockFile>(path_ + ".records-lock");
+    // A write takes milliseconds: a lock older than this was left by a copy that died
+    // before it could write its name into the lock file.
+    lock_->setStaleLockTime(kStaleLockMilliseconds);
     if (!lock_->tryLock(kLockWaitMilliseconds)) {
         lock_.reset();
         return false;
     }
+    // Every write of the store is made under this lock, so a lock file of QSettings' own
+    // found now was left by a copy of the game killed in the middle of its write; left in
+    // place it would hold this write up for half a minute.
+    QFile::remove(path_ + ".lock");
     // A fresh view of the file, as another copy of the game may have replaced it.
     settings_.reset();
     settings_ = MakeSettings();

@@ -39,6 +39,8 @@ public:
 
     /// How long Lock waits for another copy of the game to finish its write.
     static constexpr int kLockWaitMilliseconds = 5000;
+    /// How old a lock must be to be taken from a copy that holds it without sign of life.
+    static constexpr int kStaleLockMilliseconds = 3000;
 
 private:
     std::unique_ptr<QSettings> MakeSettings() const;
