@@ -5,7 +5,8 @@
 #include "records/enter_result.h"
 #include "records/fame_values.h"
 #include "records/records_io.h"
-#include "tests/records/memory_store.h"
+#include "tests/platform_doubles.h"
+#include "tests/setup/recording_prompt.h"
 
 namespace {
 constexpr const char* kReadError = "Error reading Hole of Fame. Do you want to clear all records?";
@@ -33,7 +34,7 @@ protected:
     void Load() { LoadRecords(fame_, store_, prompt_); }
 
     MemoryStore store_;
-    ScriptedPrompt prompt_;
+    RecordingPrompt prompt_;
     HoleOfFame fame_;
 };
 
@@ -90,7 +91,7 @@ TEST_F(LoadRecordsTest, DamagedStoreAsksAndOkClearsIt) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         store_ = MemoryStore();
-        prompt_ = ScriptedPrompt();
+        prompt_ = RecordingPrompt();
         StoreSomeResults();
         c.damage(store_);
         Load();

@@ -11,7 +11,7 @@
 #include "records/load_records.h"
 #include "records/records_io.h"
 #include "records/save_records.h"
-#include "tests/records/memory_store.h"
+#include "tests/records/game_copy.h"
 
 namespace {
 constexpr const char* kReadError = "Error reading Hole of Fame. Do you want to clear all records?";
@@ -31,22 +31,15 @@ protected:
     HoleOfFame Load(Prompt::Answer answer = Prompt::Answer::Ok) {
         HoleOfFame fame;
         QSettingsStore store(StoreFile());
-        prompt_ = ScriptedPrompt();
+        prompt_ = RecordingPrompt();
         prompt_.answer = answer;
         LoadRecords(fame, store, prompt_);
         return fame;
     }
     // One start that finishes `hole` in `strokes` for `name`.
     void StoreResult(const std::string& name, int hole, int strokes) {
-        HoleOfFame fame;
         QSettingsStore store(StoreFile());
-        ScriptedPrompt prompt;
-        LoadRecords(fame, store, prompt);
-        PlayerRecord player;
-        player.name = name;
-        player.strokes[hole] = strokes;
-        player.holeDone[hole] = 1;
-        UpdateRecords(fame, player, hole, store, prompt);
+        GameCopy(store, name).Finish(hole, strokes);
     }
     QByteArray FileText() const {
         QFile file(StoreFile());
@@ -59,7 +52,7 @@ protected:
     }
 
     QTemporaryDir dir_;
-    ScriptedPrompt prompt_;
+    RecordingPrompt prompt_;
 };
 
 TEST_F(QSettingsStoreTest, GamesOwnStoreIsTheUsersIniFileOfDolvarnQuelvane) {
@@ -164,17 +157,10 @@ TEST_F(QSettingsStoreTest, UnparsableFileIsKeptAsideWhenReplaced) {
 
 TEST_F(QSettingsStoreTest, StoreThatCannotBeWrittenKeepsResultsUntilItCanAgain) {
     StoreResult("Ann", 1, 2);
-    HoleOfFame fame;
     QSettingsStore store(StoreFile());
-    ScriptedPrompt prompt;
-    LoadRecords(fame, store, prompt);
-    PlayerRecord player;
-    player.name = "Bo";
-    const auto finish = [&](int hole, int strokes) {
-        player.strokes[hole] = strokes;
-        player.holeDone[hole] = 1;
-        UpdateRecords(fame, player, hole, store, prompt);
-    };
+    GameCopy game(store, "Bo");
+    const auto finish = [&](int hole, int strokes) { game.Finish(hole, strokes); };
+    const std::vector<RecordingPrompt::Question>& asked = game.prompt.asked;
 
     // The config folder is moved away and a file of the same name takes its place.
     ASSERT_TRUE(QDir().rename(StoreDir(), StoreDir() + ".away"));
@@ -183,15 +169,15 @@ TEST_F(QSettingsStoreTest, StoreThatCannotBeWrittenKeepsResultsUntilItCanAgain) 
     blocker.close();
     finish(1, 1);
     finish(2, 3);
-    ASSERT_EQ(prompt.asked.size(), 1u);
-    EXPECT_EQ(prompt.asked[0].caption, "Warning");
-    EXPECT_NE(prompt.asked[0].text.find(StoreFile().toStdString()), std::string::npos);
-    EXPECT_EQ(fame.holes[1][1].name, "Bo");
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].caption, "Warning");
+    EXPECT_NE(asked[0].text.find(StoreFile().toStdString()), std::string::npos);
+    EXPECT_EQ(game.fame.holes[1][1].name, "Bo");
 
     ASSERT_TRUE(QFile::remove(StoreDir()));
     ASSERT_TRUE(QDir().rename(StoreDir() + ".away", StoreDir()));
     finish(3, 4);
-    EXPECT_EQ(prompt.asked.size(), 1u);
+    EXPECT_EQ(asked.size(), 1u);
     const HoleOfFame loaded = Load();
     EXPECT_TRUE(prompt_.asked.empty());
     EXPECT_EQ(loaded.holes[1][1].name, "Bo");
@@ -205,20 +191,13 @@ TEST_F(QSettingsStoreTest, ReadOnlyConfigFolderIsToldOnce) {
     if (geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
     StoreResult("Ann", 1, 2);
     QFile::setPermissions(StoreDir(), QFile::ReadOwner | QFile::ExeOwner);
-    HoleOfFame fame;
     QSettingsStore store(StoreFile());
-    ScriptedPrompt prompt;
-    LoadRecords(fame, store, prompt);
-    PlayerRecord player;
-    player.name = "Bo";
-    for (int hole = 1; hole <= 2; ++hole) {
-        player.strokes[hole] = 1;
-        player.holeDone[hole] = 1;
-        UpdateRecords(fame, player, hole, store, prompt);
-    }
+    GameCopy game(store, "Bo");
+    game.Finish(1, 1);
+    game.Finish(2, 1);
     QFile::setPermissions(StoreDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    ASSERT_EQ(prompt.asked.size(), 1u);
-    EXPECT_EQ(prompt.asked[0].caption, "Warning");
-    EXPECT_EQ(fame.holes[2][1].name, "Bo");
+    ASSERT_EQ(game.prompt.asked.size(), 1u);
+    EXPECT_EQ(game.prompt.asked[0].caption, "Warning");
+    EXPECT_EQ(game.fame.holes[2][1].name, "Bo");
 }
 }  // namespace

@@ -3,35 +3,25 @@
 #include <gtest/gtest.h>
 
 #include "records/load_records.h"
-#include "records/records_io.h"
-#include "tests/records/memory_store.h"
+#include "tests/records/game_copy.h"
 
 namespace {
 class SaveRecordsTest : public ::testing::Test {
 protected:
-    SaveRecordsTest() {
-        LoadRecords(fame_, store_, prompt_);
-        player_.name = "Cy";
-    }
-    // The player finishes `hole` in `strokes`; the game enters and saves it.
-    void Finish(int hole, int strokes) {
-        player_.strokes[hole] = strokes;
-        player_.holeDone[hole] = 1;
-        UpdateRecords(fame_, player_, hole, store_, prompt_);
-    }
+    void Finish(int hole, int strokes) { game_.Finish(hole, strokes); }
     // What a fresh start would load from the store.
     HoleOfFame Reloaded() {
         HoleOfFame loaded;
-        ScriptedPrompt prompt;
+        RecordingPrompt prompt;
         LoadRecords(loaded, store_, prompt);
         EXPECT_TRUE(prompt.asked.empty());
         return loaded;
     }
 
     MemoryStore store_;
-    ScriptedPrompt prompt_;
-    HoleOfFame fame_;
-    PlayerRecord player_;
+    GameCopy game_{store_, "Cy"};
+    RecordingPrompt& prompt_ = game_.prompt;
+    HoleOfFame& fame_ = game_.fame;
 };
 
 TEST_F(SaveRecordsTest, EveryFinishedHoleIsWrittenAtOnce) {
@@ -81,16 +71,8 @@ TEST_F(SaveRecordsTest, LockThatCannotBeHadKeepsResultsInMemory) {
 TEST_F(SaveRecordsTest, ResultsOfAnotherRunningCopyAreKept) {
     // Another copy of the game, started at the same time, finishes holes between this
     // copy's saves.
-    HoleOfFame other;
-    ScriptedPrompt otherPrompt;
-    LoadRecords(other, store_, otherPrompt);
-    PlayerRecord di;
-    di.name = "Di";
-    const auto otherFinishes = [&](int hole, int strokes) {
-        di.strokes[hole] = strokes;
-        di.holeDone[hole] = 1;
-        UpdateRecords(other, di, hole, store_, otherPrompt);
-    };
+    GameCopy other(store_, "Di");
+    const auto otherFinishes = [&](int hole, int strokes) { other.Finish(hole, strokes); };
 
     otherFinishes(1, 1);
     Finish(1, 2);

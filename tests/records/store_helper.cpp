@@ -9,11 +9,9 @@
 #include <iostream>
 #include <string>
 
-#include "records/load_records.h"
 #include "records/qsettings_store.h"
 #include "records/records_io.h"
-#include "records/save_records.h"
-#include "tests/records/memory_store.h"
+#include "tests/records/game_copy.h"
 #include "tests/records/store_generation.h"
 
 // Qt keeps some allocations for the life of the process; leak reports would be noise.
@@ -25,7 +23,7 @@ namespace {
 int WriteLoop(const QString& file) {
     QSettingsStore store(file);
     HoleOfFame fame;
-    ScriptedPrompt prompt;
+    RecordingPrompt prompt;
     LoadRecords(fame, store, prompt);
     const int first = StoredGeneration(fame) + 1;
     for (int generation = first;; ++generation) {
@@ -40,18 +38,12 @@ int WriteLoop(const QString& file) {
 
 int Player(const QString& file, const std::string& name) {
     QSettingsStore store(file);
-    HoleOfFame fame;
-    ScriptedPrompt prompt;
-    LoadRecords(fame, store, prompt);
-    PlayerRecord player;
-    player.name = name;
+    GameCopy game(store, name);
     std::cout << "ready" << std::endl;
     int hole = 0, strokes = 0;
     while (std::cin >> hole >> strokes) {
-        player.strokes[hole] = strokes;
-        player.holeDone[hole] = 1;
-        UpdateRecords(fame, player, hole, store, prompt);
-        std::cout << (prompt.asked.empty() ? "ok" : "warned") << std::endl;
+        game.Finish(hole, strokes);
+        std::cout << (game.prompt.asked.empty() ? "ok" : "warned") << std::endl;
     }
     return 0;
 }

@@ -10,8 +10,9 @@
 
 #include "records/load_records.h"
 #include "records/qsettings_store.h"
-#include "tests/records/memory_store.h"
+#include "tests/platform_doubles.h"
 #include "tests/records/store_generation.h"
+#include "tests/setup/recording_prompt.h"
 
 namespace {
 class StoreProcessesTest : public ::testing::Test {
@@ -22,7 +23,7 @@ protected:
     HoleOfFame Load() {
         HoleOfFame fame;
         QSettingsStore store(StoreFile());
-        ScriptedPrompt prompt;
+        RecordingPrompt prompt;
         LoadRecords(fame, store, prompt);
         EXPECT_TRUE(prompt.asked.empty()) << (prompt.asked.empty() ? "" : prompt.asked[0].text);
         return fame;
