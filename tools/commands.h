@@ -19,4 +19,5 @@ int StrokeCommand(Game& game, const std::vector<std::string>& options, std::ostr
 int SheetCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
 int ArtCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
 int SolveCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
+int RecordsCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);
 int ScoreCodeCommand(Game& game, const std::vector<std::string>& options, std::ostream& out);

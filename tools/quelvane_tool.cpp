@@ -30,6 +30,8 @@ const CommandEntry kCommands[] = {
     {"solve", "solve --hole N", SolveCommand},
     {"scorecode", "scorecode encode --strokes S1,...,S36 | decode CODE", ScoreCodeCommand},
     {"art", "art --out FILE.png", ArtCommand},
+    {"records", "records show [--store FILE] | enter --store FILE --name NAME --holes H:S,H:S,...",
+     RecordsCommand},
 };
 
 void PrintUsage(std::ostream& out) {
