@@ -4,7 +4,8 @@
 #include <QPainter>
 #include <cstdlib>
 
-#include "records/hills_picture.h"
+#include "records/close_box_only.h"
+#include "records/records_pictures.h"
 
 namespace {
 constexpr int kClientWidth = 542;
@@ -131,9 +132,7 @@ void DrawHoleRow(QPainter& painter, int x0, int y, const FameRecord& record, int
 }  // namespace
 
 TForm6::TForm6(const Game& game, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      game_(game) {
+    : QDialog(parent, kCloseBoxOnly), game_(game) {
     setWindowTitle("Hole of Fame");
     // The texts and digits have fixed places made for a narrow 8-point face: ours is set
     // as high (11 pixels) and narrowed to fit them.
@@ -165,7 +164,7 @@ TForm6::TForm6(const Game& game, QWidget* parent)
     Button1->setDefault(true);
     Button1->setFixedSize(75, 25);
     Image1 = new QLabel(this);
-    Image1->setPixmap(QPixmap::fromImage(HillsPicture()));
+    Image1->setPixmap(HillsPicture());
     Image1->adjustSize();
     Image1->lower();
     FormCreate();

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QTest>
 
+#include "course/catalogue.h"
 #include "records/enter_result.h"
 
 namespace {
@@ -53,7 +54,8 @@ protected:
         EnterResult(game_.fame, result);
     }
 
-    Game game_;
+    const Course course_ = BuildCourse();
+    Game game_{course_};
     TForm6 window_{game_};
 };
 

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <sstream>
 
+#include "course/catalogue.h"
 #include "tools/commands.h"
 #include "tools/tool_args.h"
 
@@ -15,7 +16,7 @@ class RecordsCommandTest : public ::testing::Test {
 protected:
     std::string StoreFile() const { return (dir_.path() + "/Quelvane.conf").toStdString(); }
     QJsonObject Run(const std::vector<std::string>& options) {
-        Game game;
+        Game game{course_};
         InitCourse(game);
         std::ostringstream out;
         EXPECT_EQ(RecordsCommand(game, options, out), 0);
@@ -33,6 +34,7 @@ protected:
         return List(store, title)["places"].toArray()[place - 1].toObject();
     }
 
+    const Course course_ = BuildCourse();
     QTemporaryDir dir_;
 };
 
@@ -91,7 +93,7 @@ TEST_F(RecordsCommandTest, RefusesBadArguments) {
         {"enter", "--store", file, "--name", "Ann", "--holes", "1:2,"},
     };
     for (const auto& options : bad) {
-        Game game;
+        Game game{course_};
         std::ostringstream out;
         EXPECT_THROW(RecordsCommand(game, options, out), UsageError)
             << testing::PrintToString(options);
@@ -113,7 +115,7 @@ TEST_F(RecordsCommandTest, DamagedStoreIsLeftAsItIs) {
     const QJsonObject shown = Run({"show", "--store", StoreFile()});
     EXPECT_FALSE(shown["valid"].toBool());
     EXPECT_NE(shown["checksum"].toInt(), shown["rcs1"].toInt());
-    Game game;
+    Game game{course_};
     std::ostringstream out;
     EXPECT_THROW(
         RecordsCommand(game, {"enter", "--store", StoreFile(), "--name", "Bo", "--holes", "3:1"},
