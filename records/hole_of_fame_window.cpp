@@ -131,8 +131,7 @@ void DrawHoleRow(QPainter& painter, int x0, int y, const FameRecord& record, int
 }
 }  // namespace
 
-TForm6::TForm6(const Game& game, QWidget* parent)
-    : QDialog(parent, kCloseBoxOnly), game_(game) {
+TForm6::TForm6(const Game& game, QWidget* parent) : QDialog(parent, kCloseBoxOnly), game_(game) {
     setWindowTitle("Hole of Fame");
     // The texts and digits have fixed places made for a narrow 8-point face: ours is set
     // as high (11 pixels) and narrowed to fit them.
