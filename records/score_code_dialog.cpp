@@ -45,11 +45,11 @@ TForm8::TForm8(UrlOpener& urls, Prompt& prompt, QWidget* parent)
     connect(Button2, &QPushButton::clicked, this, &TForm8::Button2Click);
 }
 
-void TForm8::showEvent(QShowEvent* event) {
-    // The code is what the player came for: it has the focus, selected, ready to copy.
+void TForm8::SetScoreCode(const std::string& code) {
+    Edit1->setText(QString::fromStdString(code));
+    // The code is what the player came for.
     Edit1->setFocus();
     Edit1->selectAll();
-    QDialog::showEvent(event);
 }
 
 void TForm8::Button1Click() {

@@ -16,6 +16,9 @@ class TForm8 : public QDialog {
 public:
     TForm8(UrlOpener& urls, Prompt& prompt, QWidget* parent = nullptr);
 
+    /// Puts `code` into the box, selected and focused, ready to be copied.
+    void SetScoreCode(const std::string& code);
+
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -23,9 +26,6 @@ public:
     QLabel* Label3 = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void Button1Click();

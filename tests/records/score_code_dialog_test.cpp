@@ -11,12 +11,12 @@
 #include "web_addresses.h"
 
 namespace {
-const QString kCode = "07674746414181838585252527298969626363830307";
+const std::string kCode = "07674746414181838585252527298969626363830307";
 
 class ScoreCodeDialog : public ::testing::Test {
 protected:
-    void Open(const QString& code) {
-        dialog.Edit1->setText(code);
+    void Open(const std::string& code) {
+        dialog.SetScoreCode(code);
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -61,7 +61,7 @@ TEST_F(ScoreCodeDialog, HasItsCaptionTextsAndControlsWhereTheyBelong) {
 }
 
 TEST_F(ScoreCodeDialog, OkOpensTheScoreListPageAndCloses) {
-    for (const QString& code : {kCode, QString()}) {  // an empty list opens the page too
+    for (const std::string& code : {kCode, std::string()}) {  // an empty list opens the page too
         Open(code);
         QTest::mouseClick(dialog.Button1, Qt::LeftButton);
         EXPECT_FALSE(dialog.isVisible());
@@ -97,20 +97,21 @@ TEST_F(ScoreCodeDialog, TheCodeCopiesWithTheKeyboardAndTheMouse) {
     Open(kCode);
     // It opens with the code selected in the focused box.
     EXPECT_TRUE(dialog.Edit1->hasFocus());
-    EXPECT_EQ(dialog.Edit1->selectedText(), kCode);
+    const QString code = QString::fromStdString(kCode);
+    EXPECT_EQ(dialog.Edit1->selectedText(), code);
     QApplication::clipboard()->clear();
     QTest::keyClick(dialog.Edit1, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), kCode);
+    EXPECT_EQ(QApplication::clipboard()->text(), code);
 
     // Typing changes nothing; a double click selects the whole code again.
     QTest::keyClick(dialog.Edit1, Qt::Key_End);
     QTest::keyClicks(dialog.Edit1, "12");
     QTest::keyClick(dialog.Edit1, Qt::Key_Backspace);
-    EXPECT_EQ(dialog.Edit1->text(), kCode);
+    EXPECT_EQ(dialog.Edit1->text(), code);
     EXPECT_EQ(dialog.Edit1->selectedText(), "");
     QApplication::clipboard()->clear();
     QTest::mouseDClick(dialog.Edit1, Qt::LeftButton, {}, QPoint(40, 10));
-    EXPECT_EQ(dialog.Edit1->selectedText(), kCode);
+    EXPECT_EQ(dialog.Edit1->selectedText(), code);
     QTest::keyClick(dialog.Edit1, Qt::Key_Insert, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), kCode);
+    EXPECT_EQ(QApplication::clipboard()->text(), code);
 }
