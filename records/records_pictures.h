@@ -2,10 +2,10 @@
 
 #include <QPixmap>
 
-// The small pictures of the records windows, drawn by code on transparent backgrounds.
+// The pictures of the records windows, from the game's generated pictures.
 
-/// A 410 x 70 strip of green hills with a red flag.
+/// The 410 x 70 strip of green hills with a red flag, on a transparent background.
 QPixmap HillsPicture();
 
-/// A 16 x 16 globe.
+/// The 16 x 16 globe, on a transparent background.
 QPixmap GlobePicture();
