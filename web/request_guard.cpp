@@ -29,6 +29,17 @@ bool IsFieldValue(QByteArrayView text) {
     });
 }
 
+/// Whether a line still arriving can become a request line (ASCII without control bytes) or a
+/// header line (no control bytes but tab).
+bool IsArrivingLine(QByteArrayView line, bool requestLine) {
+    if (line.endsWith('\r')) {
+        line.chop(1);
+    }
+    return requestLine
+               ? std::all_of(line.begin(), line.end(), [](char c) { return c >= 0x20 && c < 0x7f; })
+               : IsFieldValue(line);
+}
+
 QByteArray StatusText(int status) {
     switch (status) {
         case 400:
@@ -167,6 +178,9 @@ QByteArray RequestGuard::CheckHeadLines(bool headComplete, int* status) {
     }
     if (headComplete) {
         bodyLeft_ = std::max<qint64>(contentLength, 0);
+    } else if (!IsArrivingLine(lines.last(), completeLines == 0)) {
+        // Refused at once rather than when the line is complete, which may be never.
+        return "The request holds bytes that HTTP does not allow there.";
     }
     return {};
 }

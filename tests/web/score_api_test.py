@@ -172,6 +172,9 @@ class HttpLayerTest(unittest.TestCase):
         cases = [
             ("malformed request line", b"GARBAGE\r\n\r\n", 400),
             ("bad header line", b"GET / HTTP/1.1\r\nno colon here\r\n\r\n", 400),
+            ("control bytes before any line end", b"\x00\x01\x02", 400),
+            ("control byte in a header still arriving", b"GET / HTTP/1.1\r\nHo\x01st", 400),
+            ("non-ASCII byte in the path", b"GET /?x=\xff HTTP/1.1\r\n\r\n", 400),
             ("huge headers", b"GET / HTTP/1.1\r\nX-Pad: " + b"a" * 20000 + b"\r\n\r\n", 431),
             ("body over the limit",
              b"POST /api/scores HTTP/1.1\r\nContent-Type: application/json\r\n"
