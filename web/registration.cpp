@@ -28,6 +28,18 @@ QString NameError(const QString& name) {
     return {};
 }
 
+/// The decoder's reason as a sentence on the page: a capital first letter and a full stop.
+QString AsSentence(const std::string& reason) {
+    QString sentence = QString::fromStdString(reason);
+    if (!sentence.isEmpty()) {
+        sentence[0] = sentence[0].toUpper();
+        if (!sentence.endsWith(u'.')) {
+            sentence += u'.';
+        }
+    }
+    return sentence;
+}
+
 }  // namespace
 
 CheckedRegistration CheckRegistration(const QByteArray& nameUtf8, const QByteArray& code) {
@@ -47,7 +59,7 @@ CheckedRegistration CheckRegistration(const QByteArray& nameUtf8, const QByteArr
     ScoreCodeResult decoded =
         DecodeScoreCode(std::string_view(trimmedCode.constData(), trimmedCode.size()));
     if (!decoded.score) {
-        return {std::nullopt, QString::fromStdString(decoded.error)};
+        return {std::nullopt, AsSentence(decoded.error)};
     }
     return {NewScore{name, QString::fromLatin1(trimmedCode), *decoded.score}, {}};
 }

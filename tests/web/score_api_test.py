@@ -128,7 +128,7 @@ class ScoreApiTest(unittest.TestCase):
         status, headers, page = self.server.form({"name": "Zed\"><i>", "code": "123 456"})
         self.assertEqual((status, headers["content-type"]), (400, "text/html; charset=utf-8"))
         page = page.decode()
-        self.assertIn('role="alert">A score code', page)
+        self.assertRegex(page, r'role="alert">Character 4 of the score code [^<]*\.</p>')
         self.assertIn('value="Zed&quot;&gt;&lt;i&gt;"', page)
         self.assertIn('value="123 456"', page)
         status, _, page = self.server.form("name=%FF%FE&code=" + encode(strokes_with_total(99)))
