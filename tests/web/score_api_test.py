@@ -4,6 +4,7 @@ cluster). The HTTP-level refusals do not depend on the database and run with SQL
 
 import os
 import re
+import sqlite3
 import stat
 import subprocess
 import tempfile
@@ -234,6 +235,20 @@ class StartUpTest(unittest.TestCase):
         self.assertEqual(statuses, [200] * 5)
         self.assertEqual((status, headers["content-type"]), (429, "application/json"))
         self.assertIn("retry-after", headers)
+
+    def test_a_failing_database_answers_503_without_its_text(self):
+        with tempfile.TemporaryDirectory() as folder:
+            path = os.path.join(folder, "s.sqlite")
+            server = Server("sqlite:" + path)
+            with sqlite3.connect(path) as database:
+                database.execute("DROP TABLE scores")
+            status, answer = server.json("POST", "/api/scores", {
+                "name": "Ann", "code": encode(strokes_with_total(80))})
+            errors = server.stop()
+        self.assertEqual(status, 503)
+        self.assertEqual(answer, {"error": "The score list cannot be reached right now. "
+                                           "Please try again later."})
+        self.assertIn("no such table", errors)
 
     def test_bad_options_and_the_default_address(self):
         for args in (["--listen", "nowhere"], ["--listen", "127.0.0.1:99999"], ["--bogus", "1"],
