@@ -23,7 +23,8 @@ def start_browser(profile):
     options.binary_location = "/usr/bin/chromium"
     for flag in ("--headless=new", "--no-sandbox", "--disable-gpu",
                  "--disable-background-networking", "--disable-component-update",
-                 "--disable-sync", "--no-first-run", "--user-data-dir=" + profile):
+                 "--disable-sync", "--no-first-run", "--disable-dev-shm-usage",
+                 "--user-data-dir=" + profile):
         options.add_argument(flag)
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
