@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+
+#include "course/limits.h"
 
 // A colour as the game stores it: red in the low byte, then green, then blue.
 using Colour = std::uint32_t;
@@ -18,3 +21,9 @@ constexpr int GreenOf(Colour c) {
 constexpr int BlueOf(Colour c) {
     return static_cast<int>((c >> 16) & 0xFF);
 }
+
+/// The fixed colour of each player slot (red in the low byte): white, red, orange, yellow,
+/// green, blue, magenta, cyan for slots 1..8.
+inline constexpr std::array<Colour, kPlayerSlots + 1> kPlayerColours = {
+    0x000000, 0xFFFFFF, 0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF00, 0xFF0000, 0xFF00FF, 0xFFFF00,
+};

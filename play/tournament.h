@@ -9,8 +9,6 @@
 #include "course/limits.h"
 #include "play/ball_state.h"
 
-inline constexpr int kPlayerSlots = 8;
-
 enum class PlayerStatus : std::uint8_t { Absent = 0, Playing = 1, Finished = 2 };
 
 /// One of the eight player slots; per-hole tables are indexed by course hole 1..36.
@@ -56,12 +54,6 @@ struct Tournament {
     std::array<int, kPlayerSlots + 2> turnOrder{};  ///< positions 1..8, -1 empty; 9 always 0
     int turnIndex = 0;
     std::array<BallState, kPlayerSlots + 1> playerBall{};  ///< each player's waiting ball
-};
-
-/// The fixed colour of each player slot (red in the low byte): white, red, orange, yellow,
-/// green, blue, magenta, cyan for slots 1..8.
-inline constexpr std::array<Colour, kPlayerSlots + 1> kPlayerColours = {
-    0x000000, 0xFFFFFF, 0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF00, 0xFF0000, 0xFF00FF, 0xFFFF00,
 };
 
 class Random;

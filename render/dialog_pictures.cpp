@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "play/tournament.h"
+#include "course/colour.h"
 #include "render/gdi_shapes.h"
 
 namespace {

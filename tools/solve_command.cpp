@@ -1,8 +1,8 @@
 // quelvane-tool solve: a way to hole out within par, found with the game's own rolling frames.
 // Exits with 1 when the search finds none, like validate when a rule is broken.
-#include "tools/solver/stroke_search.h"
 #include "tools/commands.h"
 #include "tools/json.h"
+#include "tools/solver/stroke_search.h"
 #include "tools/tool_args.h"
 
 int SolveCommand(Game& game, const std::vector<std::string>& options, std::ostream& out) {

@@ -18,11 +18,11 @@
 #include <sstream>
 
 #include "app/main_window.h"
-#include "tools/solver/stroke_search.h"
 #include "setup/course_dialog.h"
 #include "setup/players_dialog.h"
 #include "tests/app/test_platform.h"
 #include "tests/play/stroke_finder.h"
+#include "tools/solver/stroke_search.h"
 
 namespace {
 constexpr std::uint32_t kDefaultSeed = 20261210;

@@ -2,8 +2,8 @@
 
 #include "course/catalogue.h"
 #include "course/face_geometry.h"
-#include "tools/solver/stroke_search.h"
 #include "tests/play/random_strokes.h"
+#include "tools/solver/stroke_search.h"
 
 namespace {
 const Course& TheCourse() {
