@@ -25,7 +25,7 @@ QString ResourcePath(std::string_view name) {
 }  // namespace
 
 QImage GamePicture(std::string_view name) {
-    if (FindPictureSpec(name) == nullptr)
+    if (FindPictureEntry(name) == nullptr)
         throw std::invalid_argument("the game has no picture named \"" + std::string(name) + "\"");
     LoadPictureResources();
     QImage picture(ResourcePath(name));

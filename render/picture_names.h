@@ -17,7 +17,7 @@ enum class PictureKind {
     Transparent,  // true colour with alpha
 };
 
-struct PictureSpec {
+struct PictureEntry {
     std::string_view name;
     int width;
     int height;
@@ -32,7 +32,7 @@ inline constexpr std::array<std::string_view, 16> kMenuIconNames = {
     "open",   "save",  "save_as", "print",      "exit", "start", "stop", "players",
     "course", "sound", "music",   "scoreboard", "fame", "web",   "help", "about"};
 
-inline constexpr auto kGamePictures = std::to_array<PictureSpec>({
+inline constexpr auto kGamePictures = std::to_array<PictureEntry>({
     {"gras", 64, 64, PictureKind::Palette256},
     {"balls", 64, 64, PictureKind::Palette16},
     {"ballmask", 16, 16, PictureKind::OneBit},
@@ -99,8 +99,8 @@ inline constexpr auto kGamePictures = std::to_array<PictureSpec>({
 });
 
 /// The entry of `name` in kGamePictures, or nullptr when the game has no such picture.
-constexpr const PictureSpec* FindPictureSpec(std::string_view name) {
-    for (const PictureSpec& spec : kGamePictures)
-        if (spec.name == name) return &spec;
+constexpr const PictureEntry* FindPictureEntry(std::string_view name) {
+    for (const PictureEntry& entry : kGamePictures)
+        if (entry.name == name) return &entry;
     return nullptr;
 }

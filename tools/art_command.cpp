@@ -22,7 +22,7 @@ constexpr int kGap = 8;
 constexpr int kCaptionHeight = 18;
 
 struct Cell {
-    const PictureSpec* spec;
+    const PictureEntry* entry;
     QImage picture;
     QSize size;
 };
@@ -36,28 +36,28 @@ QBrush Checkerboard() {
     return QBrush(tile);
 }
 
-Cell MakeCell(const PictureSpec& spec, const QFontMetrics& metrics, const QString& caption) {
-    const QImage picture = GamePicture(spec.name);
-    const int pictures = spec.width + kGap + 2 * spec.width;
+Cell MakeCell(const PictureEntry& entry, const QFontMetrics& metrics, const QString& caption) {
+    const QImage picture = GamePicture(entry.name);
+    const int pictures = entry.width + kGap + 2 * entry.width;
     const int width = std::max(pictures, metrics.horizontalAdvance(caption));
-    return {&spec, picture, QSize(width, kCaptionHeight + 2 * spec.height)};
+    return {&entry, picture, QSize(width, kCaptionHeight + 2 * entry.height)};
 }
 
-QString Caption(const PictureSpec& spec) {
+QString Caption(const PictureEntry& entry) {
     return QString("%1  %2 x %3")
-        .arg(QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size())))
-        .arg(spec.width)
-        .arg(spec.height);
+        .arg(QString::fromUtf8(entry.name.data(), static_cast<qsizetype>(entry.name.size())))
+        .arg(entry.width)
+        .arg(entry.height);
 }
 
 void DrawCell(QPainter& painter, const Cell& cell, const QPoint& corner, const QBrush& checks) {
-    const PictureSpec& spec = *cell.spec;
+    const PictureEntry& entry = *cell.entry;
     painter.setPen(QColor(30, 30, 30));
     painter.drawText(QRect(corner, QSize(cell.size.width(), kCaptionHeight)),
-                     Qt::AlignLeft | Qt::AlignVCenter, Caption(spec));
-    const QRect single(corner + QPoint(0, kCaptionHeight), QSize(spec.width, spec.height));
+                     Qt::AlignLeft | Qt::AlignVCenter, Caption(entry));
+    const QRect single(corner + QPoint(0, kCaptionHeight), QSize(entry.width, entry.height));
     const QRect doubled(single.topRight() + QPoint(1 + kGap, 0),
-                        QSize(2 * spec.width, 2 * spec.height));
+                        QSize(2 * entry.width, 2 * entry.height));
     for (const QRect& box : {single, doubled}) {
         if (cell.picture.hasAlphaChannel()) painter.fillRect(box, checks);
         painter.drawImage(box, cell.picture);
@@ -77,8 +77,8 @@ int ArtCommand(Game&, const std::vector<std::string>& options, std::ostream& out
     std::vector<Cell> cells;
     std::vector<QPoint> corners;
     int x = kMargin, y = kMargin, rowHeight = 0;
-    for (const PictureSpec& spec : kGamePictures) {
-        cells.push_back(MakeCell(spec, metrics, Caption(spec)));
+    for (const PictureEntry& entry : kGamePictures) {
+        cells.push_back(MakeCell(entry, metrics, Caption(entry)));
         const QSize size = cells.back().size;
         if (x > kMargin && x + size.width() > kSheetWidth - kMargin) {
             x = kMargin;

@@ -46,10 +46,10 @@ double MeanStep(const QImage& tile, int a, int b, bool columns) {
 }  // namespace
 
 TEST(GamePictures, EveryPictureIsEmbeddedAtItsSizeAndDepth) {
-    for (const PictureSpec& spec : kGamePictures) {
-        const QImage picture = GamePicture(spec.name);
+    for (const PictureEntry& entry : kGamePictures) {
+        const QImage picture = GamePicture(entry.name);
         std::string problem;
-        EXPECT_TRUE(MatchesSpec(picture, spec, problem)) << spec.name << " " << problem;
+        EXPECT_TRUE(MatchesEntry(picture, entry, problem)) << entry.name << " " << problem;
     }
 }
 
@@ -60,8 +60,8 @@ TEST(GamePictures, UnknownNamesFailLoudly) {
 }
 
 TEST(GamePictures, EmbeddedBytesAreThoseOfAFreshDrawing) {
-    for (const PictureSpec& spec : kGamePictures)
-        EXPECT_EQ(EmbeddedBytes(spec.name), PngBytes(DrawGamePicture(spec.name))) << spec.name;
+    for (const PictureEntry& entry : kGamePictures)
+        EXPECT_EQ(EmbeddedBytes(entry.name), PngBytes(DrawGamePicture(entry.name))) << entry.name;
 }
 
 TEST(GamePictures, EveryBallFrameFillsExactlyTheMask) {

@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     QByteArray qrc = "<RCC>\n  <qresource prefix=\"/pictures\">\n";
     for (const DrawnPicture& picture : DrawGamePictures()) {
         std::string problem;
-        if (!MatchesSpec(picture.image, *FindPictureSpec(picture.name), problem)) {
+        if (!MatchesEntry(picture.image, *FindPictureEntry(picture.name), problem)) {
             std::cerr << "the picture " << picture.name << " " << problem << "\n";
             return 1;
         }

@@ -66,26 +66,26 @@ QImage InDepth(const QImage& image, PictureKind kind) {
 }  // namespace
 
 QImage DrawGamePicture(std::string_view name) {
-    const PictureSpec* spec = FindPictureSpec(name);
-    if (spec == nullptr) throw std::invalid_argument("no picture named " + std::string(name));
-    return InDepth(Draw(name), spec->kind);
+    const PictureEntry* entry = FindPictureEntry(name);
+    if (entry == nullptr) throw std::invalid_argument("no picture named " + std::string(name));
+    return InDepth(Draw(name), entry->kind);
 }
 
 std::vector<DrawnPicture> DrawGamePictures() {
     std::vector<DrawnPicture> pictures;
-    for (const PictureSpec& spec : kGamePictures)
-        pictures.push_back({std::string(spec.name), DrawGamePicture(spec.name)});
+    for (const PictureEntry& entry : kGamePictures)
+        pictures.push_back({std::string(entry.name), DrawGamePicture(entry.name)});
     return pictures;
 }
 
-bool MatchesSpec(const QImage& image, const PictureSpec& spec, std::string& problem) {
-    if (image.width() != spec.width || image.height() != spec.height) {
+bool MatchesEntry(const QImage& image, const PictureEntry& entry, std::string& problem) {
+    if (image.width() != entry.width || image.height() != entry.height) {
         problem = "is " + std::to_string(image.width()) + " x " + std::to_string(image.height()) +
-                  ", not " + std::to_string(spec.width) + " x " + std::to_string(spec.height);
+                  ", not " + std::to_string(entry.width) + " x " + std::to_string(entry.height);
         return false;
     }
     bool depthOk = false;
-    switch (spec.kind) {
+    switch (entry.kind) {
         case PictureKind::Palette256:
             depthOk = image.format() == QImage::Format_Indexed8 && image.colorCount() > 16;
             break;

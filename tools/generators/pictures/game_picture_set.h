@@ -18,9 +18,9 @@ std::vector<DrawnPicture> DrawGamePictures();
 /// Draws the one picture stored under `name`; throws std::invalid_argument for an unknown one.
 QImage DrawGamePicture(std::string_view name);
 
-/// Whether `image` has the size and the depth that `spec` asks for; when not, `problem` says
+/// Whether `image` has the size and the depth that `entry` asks for; when not, `problem` says
 /// what is wrong.
-bool MatchesSpec(const QImage& image, const PictureSpec& spec, std::string& problem);
+bool MatchesEntry(const QImage& image, const PictureEntry& entry, std::string& problem);
 
 /// The bytes of `image` as a PNG file, as the generator writes them.
 QByteArray PngBytes(const QImage& image);
