@@ -8,6 +8,7 @@
 #include "app/standard_random.h"
 #include "app/steady_clock.h"
 #include "app/wave_sound_player.h"
+#include "records/qsettings_store.h"
 #include "render/game_pictures.h"
 
 int main(int, char* argv[]) {
@@ -28,7 +29,8 @@ int main(int, char* argv[]) {
     FluidMusicPlayer music;
     MessageBoxPrompt prompt;
     DesktopUrlOpener urls;
-    const Platform platform{clock, random, sounds, music, prompt, urls};
+    QSettingsStore store;
+    const Platform platform{clock, random, sounds, music, prompt, urls, store};
 
     TForm1 form1(platform);
     form1.show();

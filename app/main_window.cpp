@@ -13,6 +13,8 @@
 #include "app/aim_line.h"
 #include "app/status_bar.h"
 #include "play/tournament.h"
+#include "records/load_records.h"
+#include "records/save_records.h"
 #include "records/scoreboard_window.h"
 #include "render/attract_painter.h"
 #include "render/gdi_shapes.h"
@@ -122,6 +124,7 @@ void TForm1::FormCreate() {
     firstActivation_ = true;
     pictures_ = MakeScenePictures();
     OpenMusic();
+    LoadRecords(game_.fame, platform_.store, platform_.prompt);
     surface_ = QImage(kClientWidth, kSceneHeight, QImage::Format_RGB32);
     statusBar1_->SetPanelText(8, "Select players and start!");
     // The balls are placed before the generator is seeded from the time, so they start
@@ -158,6 +161,9 @@ void TForm1::FormPaint(QPainter& painter) {
     // On a scaled screen each course pixel becomes a block of whole screen pixels: nearest
     // neighbour, never smoothed, so the picture stays as crisp as at 100 %.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // The user refused to clear an unreadable Hole of Fame: the game ends, the store untouched.
+    if (game_.fame.closeOnPaint)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     painter.drawImage(0, 0, surface_);
 }
 
@@ -285,8 +291,10 @@ void TForm1::PlaySound(const std::string& name, bool noStop) {
     if (Sound->isChecked()) platform_.sounds.Play(name, noStop);
 }
 
-// The Hole of Fame store does not exist yet: finished holes are not entered anywhere.
-void TForm1::UpdateRecords(int, int) {}
+void TForm1::UpdateRecords(int player, int hole) {
+    ::UpdateRecords(game_.fame, game_.tournament.players[player], hole, platform_.store,
+                    platform_.prompt);
+}
 
 void TForm1::ShowFrame(const FrameDrawing& drawing) {
     attractOnGrass_ = false;

@@ -16,6 +16,7 @@ class StatusBar;
 class TForm3;
 class TForm4;
 class TForm5;
+class TForm6;
 
 /// The main game window: owns the game state and the pictures, shows the back buffer
 /// in its 630 x 404 client area above a nine-panel status bar.
@@ -70,6 +71,8 @@ public:
     TForm4& Form4();
     /// The scoreboard, made on first use; it reads this window's game.
     TForm5& Form5();
+    /// The Hole of Fame window, made on first use; it keeps its chosen list from then on.
+    TForm6& Form6();
 
     // Menu items, named after their captions.
     QAction* Open = nullptr;
@@ -98,6 +101,7 @@ protected:
 private:
     void ConnectMenuCommands();
     bool FormCloseQuery();
+    void FormClose();
 
     // What play asks of the window.
     void ShowFrame(const FrameDrawing& drawing) override;
@@ -138,4 +142,5 @@ private:
     TForm3* form3_ = nullptr;
     TForm4* form4_ = nullptr;
     TForm5* form5_ = nullptr;
+    TForm6* form6_ = nullptr;
 };

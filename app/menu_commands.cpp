@@ -3,6 +3,7 @@
 
 #include "app/center_on_main_form.h"
 #include "app/main_window.h"
+#include "records/hole_of_fame_window.h"
 #include "records/scoreboard_window.h"
 #include "setup/course_dialog.h"
 #include "setup/players_dialog.h"
@@ -40,6 +41,11 @@ TForm5& TForm1::Form5() {
     return *form5_;
 }
 
+TForm6& TForm1::Form6() {
+    if (!form6_) form6_ = new TForm6(game_, this);
+    return *form6_;
+}
+
 void TForm1::PlayersClick() {
     TForm3& dialog = Form3();
     dialog.PlayersAccepted = false;
@@ -59,6 +65,12 @@ void TForm1::CoursesClick() {
     game_.attractPaused = true;
     dialog.exec();
     game_.attractPaused = false;
+}
+
+void TForm1::HoleofFameClick() {
+    TForm6& window = Form6();
+    CenterOnMainForm(window, *this);
+    window.exec();
 }
 
 void TForm1::MusicClick() {
@@ -93,10 +105,12 @@ bool TForm1::FormCloseQuery() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (FormCloseQuery())
-        event->accept();
-    else
+    if (!FormCloseQuery()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    FormClose();
 }
 
 void TForm1::ScoreboardClick() {
@@ -109,9 +123,12 @@ void TForm1::ScoreboardClick() {
     scoreboard.activateWindow();
 }
 
-// The Hole of Fame, the score code, the help book and the about box are windows still to
-// come; until they exist these commands open nothing.
-void TForm1::HoleofFameClick() {}
+void TForm1::FormClose() {
+    platform_.store.Close();
+}
+
+// The score code, the help book and the about box are windows still to come; until they
+// exist these commands open nothing.
 void TForm1::WWWHoleofFameClick() {}
 void TForm1::ContentsClick() {}
 void TForm1::IndexClick() {}

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "play/music_player.h"
+#include "records/key_value_store.h"
 
 // What the game needs from the operating system, one small interface each. The
 // application supplies real adapters; tests supply doubles.
@@ -72,4 +73,5 @@ struct Platform {
     MusicPlayer& music;
     Prompt& prompt;
     UrlOpener& urls;
+    KeyValueStore& store;  ///< where the Hole of Fame is kept between runs
 };

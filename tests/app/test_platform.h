@@ -9,7 +9,7 @@
 /// boxes and web addresses.
 struct TestPlatform {
     explicit TestPlatform(std::int64_t start = 0) : clock(start) {}
-    Platform Seams() { return {clock, random, sounds, music, prompt, urls}; }
+    Platform Seams() { return {clock, random, sounds, music, prompt, urls, store}; }
 
     HandClock clock;
     StandardRandom random;
@@ -17,4 +17,5 @@ struct TestPlatform {
     FakeMusicPlayer music;
     RecordingPrompt prompt;
     RecordingUrls urls;
+    MemoryStore store;
 };
