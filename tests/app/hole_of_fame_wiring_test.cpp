@@ -48,6 +48,8 @@ TEST(HoleOfFameWiringTest, FinishedHoleIsEnteredAndF5ShowsItCentredAndModal) {
     EXPECT_EQ(platform.store.ReadString("ns_12_1"), "Ann");
     EXPECT_EQ(platform.store.ReadInt("hs_12_1"), 2);
 
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     bool modal = false;
     QPoint placed, expected;
     QString shown;
@@ -59,11 +61,10 @@ TEST(HoleOfFameWiringTest, FinishedHoleIsEnteredAndF5ShowsItCentredAndModal) {
         expected = {main.left() + (main.width() - own.width()) / 2,
                     main.top() + (main.height() - own.height()) / 2};
         window.ComboBox1->setCurrentText("hole 12");
+        window.repaint();  // the label follows the list at the next paint
         shown = window.CourseName->text();
         window.close();
     });
-    QApplication::setActiveWindow(&form);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_F5);
     EXPECT_TRUE(modal);
     EXPECT_EQ(placed, expected);
