@@ -17,6 +17,7 @@ class TForm3;
 class TForm4;
 class TForm5;
 class TForm6;
+class TForm8;
 
 /// The main game window: owns the game state and the pictures, shows the back buffer
 /// in its 630 x 404 client area above a nine-panel status bar.
@@ -73,6 +74,8 @@ public:
     TForm5& Form5();
     /// The Hole of Fame window, made on first use; it keeps its chosen list from then on.
     TForm6& Form6();
+    /// The score-code dialog, made on first use with the window's web opener and prompt.
+    TForm8& Form8();
 
     // Menu items, named after their captions.
     QAction* Open = nullptr;
@@ -143,4 +146,5 @@ private:
     TForm4* form4_ = nullptr;
     TForm5* form5_ = nullptr;
     TForm6* form6_ = nullptr;
+    TForm8* form8_ = nullptr;
 };

@@ -3,7 +3,9 @@
 
 #include "app/center_on_main_form.h"
 #include "app/main_window.h"
+#include "records/fame_score_code.h"
 #include "records/hole_of_fame_window.h"
+#include "records/score_code_dialog.h"
 #include "records/scoreboard_window.h"
 #include "setup/course_dialog.h"
 #include "setup/players_dialog.h"
@@ -44,6 +46,11 @@ TForm5& TForm1::Form5() {
 TForm6& TForm1::Form6() {
     if (!form6_) form6_ = new TForm6(game_, this);
     return *form6_;
+}
+
+TForm8& TForm1::Form8() {
+    if (!form8_) form8_ = new TForm8(platform_.urls, platform_.prompt, this);
+    return *form8_;
 }
 
 void TForm1::PlayersClick() {
@@ -127,9 +134,18 @@ void TForm1::FormClose() {
     platform_.store.Close();
 }
 
-// The score code, the help book and the about box are windows still to come; until they
-// exist these commands open nothing.
-void TForm1::WWWHoleofFameClick() {}
+void TForm1::WWWHoleofFameClick() {
+    // The code is made afresh from the lists each time; the dialog is not modal.
+    TForm8& dialog = Form8();
+    dialog.SetScoreCode(ScoreCode(game_.fame.series[kSeries36]));
+    CenterOnMainForm(dialog, *this);
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
+
+// The help book and the about box are windows still to come; until they exist these
+// commands open nothing.
 void TForm1::ContentsClick() {}
 void TForm1::IndexClick() {}
 void TForm1::AboutClick() {}

@@ -1,8 +1,13 @@
-// quelvane-tool scorecode: makes the web score code of a 36-hole result and reads one back.
-// A code the decoder refuses is reported like a bad argument: one line on stderr, status 2.
+// quelvane-tool scorecode: makes the web score code of a 36-hole result, given or the best
+// of a Hole of Fame store, and reads one back. A code the decoder refuses is reported like a
+// bad argument: one line on stderr, status 2.
+#include <QString>
+#include <stdexcept>
 #include <vector>
 
-#include "records/score_code.h"
+#include "records/fame_score_code.h"
+#include "records/qsettings_store.h"
+#include "records/records_io.h"
 #include "tools/commands.h"
 #include "tools/json.h"
 #include "tools/tool_args.h"
@@ -29,9 +34,30 @@ SeriesStrokes ParseStrokes(const std::string& text) {
     return strokes;
 }
 
+/// Place 1 of the 36-hole list of the store in the INI file `file`, read without changing
+/// anything; nothing when the list holds no result.
+std::optional<SeriesStrokes> BestOfStore(const std::string& file) {
+    QSettingsStore store(QString::fromStdString(file));
+    if (store.Open() != KeyValueStore::OpenResult::Opened || store.IsEmpty())
+        throw std::runtime_error("no Hole of Fame can be read from " + file);
+    HoleOfFame fame;
+    if (!ReadRecords(fame, store) || !RecordsVerified(fame))
+        throw std::runtime_error("the Hole of Fame in " + file + " fails its check");
+    return BestSeriesStrokes(fame.series[kSeries36]);
+}
+
 int Encode(const std::vector<std::string>& options, std::ostream& out) {
-    const ToolArgs args(options, {"strokes"});
-    const SeriesStrokes strokes = ParseStrokes(args.Text("strokes"));
+    const ToolArgs args(options, {"strokes", "store"});
+    if (args.Has("strokes") == args.Has("store"))
+        throw UsageError("encode needs either --strokes or --store");
+    std::optional<SeriesStrokes> result =
+        args.Has("strokes") ? ParseStrokes(args.Text("strokes")) : BestOfStore(args.Text("store"));
+    if (!result) {
+        // An empty 36-hole list: the game shows an empty box.
+        out << "{\"code\":\"\"}\n";
+        return 1;
+    }
+    const SeriesStrokes& strokes = *result;
     int total = 0;
     for (int count : strokes) total += count;
 

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QSettings>
+#include <QTemporaryDir>
 #include <sstream>
 
 #include "course/catalogue.h"
+#include "records/enter_result.h"
+#include "records/qsettings_store.h"
+#include "records/records_io.h"
 #include "tools/commands.h"
 #include "tools/tool_args.h"
 
@@ -71,4 +76,63 @@ TEST(ScoreCodeCommand, RefusesBadArguments) {
         EXPECT_THROW(ScoreCodeCommand(game, options, out), UsageError)
             << (options.empty() ? "" : options.back());
     }
+}
+
+namespace {
+/// A store file in a fresh folder holding `fame` as the game writes it.
+class ScoreCodeFromStore : public ::testing::Test {
+protected:
+    ScoreCodeFromStore() { ClearRecords(fame); }
+    std::string File() const { return (dir.path() + "/Quelvane.conf").toStdString(); }
+    void Write() {
+        QSettingsStore store(QString::fromStdString(File()));
+        ASSERT_EQ(store.Open(), KeyValueStore::OpenResult::Opened);
+        ASSERT_TRUE(WriteRecords(fame, store));
+        store.Close();
+    }
+    int Run(std::ostringstream& out) {
+        const Course course = BuildCourse();
+        Game game{course};
+        return ScoreCodeCommand(game, {"encode", "--store", File()}, out);
+    }
+
+    QTemporaryDir dir;
+    HoleOfFame fame;
+};
+}  // namespace
+
+TEST_F(ScoreCodeFromStore, EncodesPlaceOneOfTheThirtySixHoleList) {
+    FameResult result;
+    result.series = kSeries36;
+    result.name = "Ann";
+    for (int k = 1; k <= kHoleCount; ++k) result.strokes[k] = 2;
+    result.total = 72;
+    EnterResult(fame, result);
+    Write();
+    std::ostringstream out;
+    EXPECT_EQ(Run(out), 0);
+    EXPECT_EQ(out.str(), RunScoreCode({"encode", "--strokes", Counts("2", "2", 35)}));
+}
+
+TEST_F(ScoreCodeFromStore, AnEmptyListGivesAnEmptyCodeAndStatusOne) {
+    Write();
+    std::ostringstream out;
+    EXPECT_EQ(Run(out), 1);
+    EXPECT_EQ(out.str(), "{\"code\":\"\"}\n");
+}
+
+TEST_F(ScoreCodeFromStore, RefusesAMissingOrTamperedStore) {
+    std::ostringstream out;
+    EXPECT_THROW(Run(out), std::runtime_error);  // nothing stored yet
+    Write();
+    QSettings settings(QString::fromStdString(File()), QSettings::IniFormat);
+    settings.setValue("t36_1", 100);  // a total the check values do not cover
+    settings.sync();
+    EXPECT_THROW(Run(out), std::runtime_error);
+    EXPECT_EQ(out.str(), "");
+    const Course course = BuildCourse();
+    Game game{course};
+    EXPECT_THROW(ScoreCodeCommand(
+                     game, {"encode", "--store", File(), "--strokes", Counts("2", "2", 35)}, out),
+                 UsageError);
 }
