@@ -1,13 +1,15 @@
 #include <QApplication>
 #include <QFont>
 
+#include "app/audio_mixer.h"
 #include "app/desktop_url_opener.h"
-#include "app/fluid_music_player.h"
 #include "app/main_window.h"
 #include "app/message_box_prompt.h"
+#include "app/mixer_music_player.h"
+#include "app/mixer_sound_player.h"
+#include "app/sdl_audio_device.h"
 #include "app/standard_random.h"
 #include "app/steady_clock.h"
-#include "app/wave_sound_player.h"
 #include "records/qsettings_store.h"
 #include "render/game_pictures.h"
 
@@ -25,8 +27,11 @@ int main(int, char* argv[]) {
 
     SteadyClock clock;
     StandardRandom random;
-    WaveSoundPlayer sounds{clock};
-    FluidMusicPlayer music;
+    // One audio device mixes the sounds and the tune; without one the game runs silent.
+    AudioMixer mixer;
+    SdlAudioDevice audio{mixer};
+    MixerSoundPlayer sounds{mixer, audio.IsOpen()};
+    MixerMusicPlayer music{mixer, audio.IsOpen()};
     MessageBoxPrompt prompt;
     DesktopUrlOpener urls;
     QSettingsStore store;

@@ -3,10 +3,9 @@
 
 #include <QApplication>
 
-// Qt and its multimedia back end keep some allocations (threads that load sounds, plugin
-// caches) for the life of the process; in a sanitizer build their leak reports would be
-// noise, and could even fail the listing of the tests at build time. Pure tests keep
-// leak checking.
+// Qt and the audio libraries keep some allocations (plugin caches, audio threads) for the
+// life of the process; in a sanitizer build their leak reports would be noise, and could
+// even fail the listing of the tests at build time. Pure tests keep leak checking.
 extern "C" const char* __asan_default_options() {
     return "detect_leaks=0";
 }

@@ -1,0 +1,57 @@
+// The audio device's thread, the synthesiser's thread and the GUI thread's commands at the
+// same time. Built a second time under ThreadSanitizer (tests/thread_sanitizer/), where
+// any data race fails it.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <thread>
+
+#include "app/audio_mixer.h"
+#include "app/sdl_audio_device.h"
+#include "app/tune_renderer.h"
+#include "tools/generators/midi_file.h"
+
+namespace {
+/// A short tune (about 0.4 s), so that it ends and starts over many times.
+std::vector<std::uint8_t> ShortTune() {
+    MidiTrack track;
+    for (int i = 0; i < 4; ++i) track.Note(i * 100, 90, 0, 60 + 4 * i, 100);
+    return MidiFileBytes(480, {track});
+}
+
+std::shared_ptr<const MixWave> Wave(const char* name, std::size_t frames) {
+    return std::make_shared<const MixWave>(MixWave{name, std::vector<std::int16_t>(frames, 900)});
+}
+
+TEST(AudioThreads, SoundsAndTheTunePlayStopAndCutWhileTheDeviceAndSynthesiserRun) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    AudioMixer mixer;
+    SdlAudioDevice device{mixer};
+    unsetenv("SDL_AUDIODRIVER");
+    ASSERT_TRUE(device.IsOpen());
+    std::atomic<int> ends{0};
+    mixer.SetTuneEndReport([&](unsigned) { ++ends; });
+    TuneRenderer renderer("/usr/share/sounds/sf2/default-GM.sf2", ShortTune());
+    mixer.SetTune(renderer.Tune());
+
+    const auto hit = Wave("HIT", 441), bounce = Wave("BOUNCE", 4410);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
+    int soundsHeard = 0;
+    for (unsigned i = 1; std::chrono::steady_clock::now() < until; ++i) {
+        mixer.PlayWave(i % 3 ? bounce : hit, i % 2 == 0);
+        if (i % 11 == 0)
+            mixer.StopTune();
+        else if (i % 4 == 0 && !mixer.TunePlaying())
+            mixer.PlayTune(i);
+        soundsHeard += !mixer.SoundingWave().empty();
+        mixer.TunePlace();
+        std::this_thread::sleep_for(std::chrono::milliseconds(3));
+    }
+    mixer.SetTuneEndReport(nullptr);
+    EXPECT_GT(soundsHeard, 0);
+    EXPECT_GT(ends.load(), 0);
+}
+}  // namespace
