@@ -12,6 +12,9 @@ constexpr Uint16 kDeviceFrames = 1024;
 
 SdlAudioDevice::SdlAudioDevice(AudioMixer& mixer) {
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quelvane");
+    // SDL's audio brings up its event queue, which would catch SIGINT and SIGTERM for a quit
+    // event nobody reads; the game keeps the system's handling of them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     SDL_AudioSpec wanted{};
     wanted.freq = kMixRate;
