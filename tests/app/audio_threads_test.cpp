@@ -5,13 +5,12 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
 #include <memory>
 #include <thread>
 
 #include "app/audio_mixer.h"
-#include "app/sdl_audio_device.h"
 #include "app/tune_renderer.h"
+#include "tests/app/audio_device_with_driver.h"
 #include "tools/generators/midi_file.h"
 
 namespace {
@@ -27,11 +26,9 @@ std::shared_ptr<const MixWave> Wave(const char* name, std::size_t frames) {
 }
 
 TEST(AudioThreads, SoundsAndTheTunePlayStopAndCutWhileTheDeviceAndSynthesiserRun) {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
     AudioMixer mixer;
-    SdlAudioDevice device{mixer};
-    unsetenv("SDL_AUDIODRIVER");
-    ASSERT_TRUE(device.IsOpen());
+    const auto device = AudioDeviceWithDriver(mixer, "dummy");
+    ASSERT_TRUE(device->IsOpen());
     std::atomic<int> ends{0};
     mixer.SetTuneEndReport([&](unsigned) { ++ends; });
     TuneRenderer renderer("/usr/share/sounds/sf2/default-GM.sf2", ShortTune());

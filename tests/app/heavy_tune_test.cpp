@@ -7,12 +7,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
-#include <cstdlib>
 #include <iostream>
 
 #include "app/audio_mixer.h"
 #include "app/mixer_music_player.h"
-#include "app/sdl_audio_device.h"
+#include "tests/app/audio_device_with_driver.h"
 #include "tools/generators/midi_file.h"
 #include "tools/generators/pcm_wave.h"
 
@@ -24,12 +23,10 @@ TEST(HeavyTune, TwoHundredThousandNotesAtOnceLeaveTheFrameLoopAtItsPace) {
     for (int i = 0; i < 200000; ++i) track.Note(0, 8 * 480, i % 16, 36 + i % 60, 100);
     ASSERT_TRUE(WriteFileBytes(file, MidiFileBytes(480, {track})));
 
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
     AudioMixer mixer;
-    SdlAudioDevice device{mixer};
-    unsetenv("SDL_AUDIODRIVER");
-    ASSERT_TRUE(device.IsOpen());
-    MixerMusicPlayer music{mixer, device.IsOpen()};
+    const auto device = AudioDeviceWithDriver(mixer, "dummy");
+    ASSERT_TRUE(device->IsOpen());
+    MixerMusicPlayer music{mixer, device->IsOpen()};
     testing::internal::CaptureStderr();
     QElapsedTimer clock;
     clock.start();

@@ -8,8 +8,8 @@
 #include "app/audio_format.h"
 #include "app/audio_mixer.h"
 #include "app/mixer_sound_player.h"
-#include "app/sdl_audio_device.h"
 #include "app/wave_decoding.h"
+#include "tests/app/audio_device_with_driver.h"
 #include "tools/generators/game_sounds.h"
 
 namespace {
@@ -109,12 +109,10 @@ TEST(SoundMixing, TheWaveIsMixedOverTheTuneOnBothChannelsWithoutWrappingAround) 
 }
 
 TEST(SoundMixing, WithoutAnAudioDeviceTheGameIsSilent) {
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     AudioMixer mixer;
-    SdlAudioDevice device{mixer};
-    unsetenv("SDL_AUDIODRIVER");
-    EXPECT_FALSE(device.IsOpen());
-    MixerSoundPlayer sounds{mixer, device.IsOpen()};
+    const auto device = AudioDeviceWithDriver(mixer, "no-such-driver");
+    EXPECT_FALSE(device->IsOpen());
+    MixerSoundPlayer sounds{mixer, device->IsOpen()};
     sounds.Play("Hit", false);
     EXPECT_EQ(mixer.SoundingWave(), "");
 }
