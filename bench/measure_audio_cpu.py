@@ -11,8 +11,10 @@ Starts the game (a Release build) on a private Xvfb screen, once per case and ru
 and for each case measures two scenes: the start screen between tournaments, and a
 tournament in which the ball is struck again and again so that it keeps rolling. The CPU is
 read from /proc (user + system time over the scene's seconds, after the start has settled)
-and given as a percentage of one core, the median of the runs; the resident memory at the
-start screen is the peak that /usr/bin/time -v reports for the whole run.
+and given as a percentage of one core, the median of the runs; beside it the share of every
+thread but the main one (the audio device, the synthesiser, Qt's helpers), which the frame
+loop's own variation does not blur. The resident memory is the peak that /usr/bin/time -v
+reports for the whole run.
 """
 import argparse
 import os
@@ -27,10 +29,26 @@ import time
 CLK_TCK = os.sysconf("SC_CLK_TCK")
 
 
-def cpu_seconds(pid):
-    with open(f"/proc/{pid}/stat") as stat:
-        fields = stat.read().rsplit(")", 1)[1].split()
+def cpu_seconds(pid, task=None):
+    path = f"/proc/{pid}/task/{task}/stat" if task else f"/proc/{pid}/stat"
+    try:
+        with open(path) as stat:
+            fields = stat.read().rsplit(")", 1)[1].split()
+    except FileNotFoundError:  # a thread that has ended
+        return 0.0
     return (int(fields[11]) + int(fields[12])) / CLK_TCK
+
+
+def side_threads(pid):
+    """CPU seconds of each thread but the main one (the audio, synthesiser and Qt helpers)."""
+    return {int(task): cpu_seconds(pid, task) for task in os.listdir(f"/proc/{pid}/task")
+            if int(task) != pid}
+
+
+def side_share(pid, before, seconds):
+    after = side_threads(pid)
+    used = sum(after[task] - before.get(task, 0.0) for task in after)
+    return 100 * used / seconds
 
 
 def start_xvfb():
@@ -156,7 +174,11 @@ def options_item(display, window, item):
 
 def run_case(game, case, seconds, folder, pulse_server):
     xvfb, display = start_xvfb()
-    env = dict(os.environ, DISPLAY=display, XDG_RUNTIME_DIR=folder)
+    # A runtime folder of the game's own, so that only PULSE_SERVER leads to the server.
+    runtime = os.path.join(folder, "game")
+    os.makedirs(runtime, mode=0o700, exist_ok=True)
+    env = dict(os.environ, DISPLAY=display, XDG_RUNTIME_DIR=runtime)
+    env.pop("PULSE_SERVER", None)
     env.pop("QT_QPA_PLATFORM", None)
     if case in ("tune", "music-off"):
         env.update(SDL_AUDIODRIVER="pulseaudio", PULSE_SERVER=pulse_server)
@@ -174,9 +196,10 @@ def run_case(game, case, seconds, folder, pulse_server):
                                  text=True).stdout.split()[0])
         if case == "music-off":
             options_item(display, window, MUSIC_ITEM)
-        before = cpu_seconds(pid)
+        before, threads = cpu_seconds(pid), side_threads(pid)
         time.sleep(seconds)
         idle = 100 * (cpu_seconds(pid) - before) / seconds
+        idle_side = side_share(pid, threads, seconds)
 
         options_item(display, window, PLAYERS_ITEM)  # the players dialog: one player, OK
         click(display, window, PLAYER_1_NAME)
@@ -185,18 +208,19 @@ def run_case(game, case, seconds, folder, pulse_server):
         click(display, window, GAME_MENU)
         click(display, window, START_ITEM)
         time.sleep(3)  # the first turn's spin
-        before, until, strokes = cpu_seconds(pid), time.time() + seconds, 0
-        started = time.time()
+        before, threads = cpu_seconds(pid), side_threads(pid)
+        until, strokes, started = time.time() + seconds, 0, time.time()
         while time.time() < until:
             strokes += strike(display, window)
             time.sleep(2.5)
         rolling = 100 * (cpu_seconds(pid) - before) / (time.time() - started)
+        rolling_side = side_share(pid, threads, time.time() - started)
         os.kill(pid, 15)
         timed.wait(timeout=20)
         with open(report) as text:
             rss = int(re.search(r"Maximum resident set size \(kbytes\): (\d+)",
                                 text.read()).group(1))
-        return idle, rolling, strokes, rss
+        return idle, rolling, strokes, rss, idle_side, rolling_side
     finally:
         if timed.poll() is None:
             timed.kill()
@@ -215,7 +239,7 @@ def main():
     pulse, server = start_pulse(folder)
     try:
         print(f"{'case':<10} {'start screen %':>15} {'ball rolling %':>15} {'strokes':>8}"
-              f" {'peak RSS MiB':>13}")
+              f" {'peak RSS MiB':>13} {'side threads % (start, rolling)':>32}")
         for case in options.cases.split(","):
             results = [run_case(os.path.abspath(options.game), case, options.seconds, folder,
                                 server) for _ in range(options.runs)]
@@ -223,8 +247,10 @@ def main():
             rolling = statistics.median(r[1] for r in results)
             strokes = statistics.median(r[2] for r in results)
             rss = statistics.median(r[3] for r in results) / 1024
-            print(f"{case:<10} {idle:>15.2f} {rolling:>15.2f} {strokes:>8.0f} {rss:>13.1f}",
-                  flush=True)
+            idle_side = statistics.median(r[4] for r in results)
+            rolling_side = statistics.median(r[5] for r in results)
+            print(f"{case:<10} {idle:>15.2f} {rolling:>15.2f} {strokes:>8.0f} {rss:>13.1f}"
+                  f" {idle_side:>20.2f} {rolling_side:>11.2f}", flush=True)
     finally:
         pulse.terminate()
         pulse.wait()
