@@ -50,6 +50,8 @@ void TuneRenderer::Render() {
         fluid_settings_setstr(fluid.settings, "player.timing-source", "sample");
         fluid_settings_setint(fluid.settings, "synth.threadsafe-api", 0);
         fluid_settings_setint(fluid.settings, "synth.lock-memory", 0);
+        // Only the samples of the instruments the tune uses are loaded.
+        fluid_settings_setint(fluid.settings, "synth.dynamic-sample-loading", 1);
         fluid_settings_setnum(fluid.settings, "synth.sample-rate", kMixRate);
         // Loud enough to be heard under the sounds, which peak near full scale.
         fluid_settings_setnum(fluid.settings, "synth.gain", 0.4);
