@@ -223,8 +223,8 @@ TEST(MusicWithoutDevice, TheWindowDisablesMusicAndRunsSilent) {
     AudioMixer mixer;
     MixerMusicPlayer music(mixer, false);
     TestPlatform doubles;
-    TForm1 form(
-        {doubles.clock, doubles.random, doubles.sounds, music, doubles.prompt, doubles.urls});
+    TForm1 form({doubles.clock, doubles.random, doubles.sounds, music, doubles.prompt, doubles.urls,
+                 doubles.store});
     EXPECT_FALSE(form.Music->isChecked());
     EXPECT_FALSE(form.Music->isEnabled());
     EXPECT_EQ(music.CurrentMode(), Mode::NotOpen);
