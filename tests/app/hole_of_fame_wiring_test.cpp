@@ -61,7 +61,9 @@ TEST(HoleOfFameWiringTest, FinishedHoleIsEnteredAndF5ShowsItCentredAndModal) {
         expected = {main.left() + (main.width() - own.width()) / 2,
                     main.top() + (main.height() - own.height()) / 2};
         window.ComboBox1->setCurrentText("hole 12");
-        window.repaint();  // the label follows the list at the next paint
+        // The label follows the list at the next paint, which needs the window on screen.
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        window.repaint();
         shown = window.CourseName->text();
         window.close();
     });
