@@ -35,6 +35,8 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
                               Qt::WindowCloseButtonHint),
       platform_(platform) {
     setWindowTitle("Quelvane");
+    // Disabled until the splash screen goes: no click or key reaches the game before.
+    setEnabled(false);
     client_ = new QWidget(this);
     client_->setAttribute(Qt::WA_OpaquePaintEvent);
     client_->setMouseTracking(false);
@@ -122,18 +124,21 @@ void TForm1::FormCreate() {
         move(frame.topLeft());
     }
     firstActivation_ = true;
-    pictures_ = MakeScenePictures();
     OpenMusic();
-    LoadRecords(game_.fame, platform_.store, platform_.prompt);
-    surface_ = QImage(kClientWidth, kSceneHeight, QImage::Format_RGB32);
-    statusBar1_->SetPanelText(8, "Select players and start!");
     // The balls are placed before the generator is seeded from the time, so they start
     // from the same places at every start.
     SeedAttract(game_.attract, platform_.random);
     game_.sinkFrame = -1;
     play_.StartClock(platform_.clock.Ticks());
     platform_.random.Seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    pictures_ = MakeScenePictures();
+    surface_ = QImage(kClientWidth, kSceneHeight, QImage::Format_RGB32);
+    statusBar1_->SetPanelText(8, "Select players and start!");
+    // The Hole of Fame is read after the pictures and before the catalogue is filled.
+    LoadRecords(game_.fame, platform_.store, platform_.prompt);
     InitCourse(game_);
+    // The balls wait until the splash screen has gone.
+    game_.attractPaused = true;
     PresentFrame();
 }
 

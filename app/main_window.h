@@ -13,6 +13,7 @@
 #include "render/scene_painter.h"
 
 class StatusBar;
+class TForm2;
 class TForm3;
 class TForm4;
 class TForm5;
@@ -67,7 +68,9 @@ public:
     void AboutClick();
     /// The music player's completion report: starts the tune again while Music is on.
     void MediaPlayer1Notify();
-    /// The players and course dialogs, made on first use with the window's prompt.
+    /// The about box, the players and the course dialog, each made on first use; start-up
+    /// makes them in this order right after the main window.
+    TForm2& Form2();
     TForm3& Form3();
     TForm4& Form4();
     /// The scoreboard, made on first use; it reads this window's game.
@@ -142,6 +145,7 @@ private:
     PlayLoop play_{game_, *this, platform_.random};
     QTimer frameTimer_;
 
+    TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;
     TForm4* form4_ = nullptr;
     TForm5* form5_ = nullptr;

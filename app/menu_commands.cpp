@@ -1,6 +1,7 @@
 // The commands of the main window's menu bar, the close question and the music loop.
 #include <QCloseEvent>
 
+#include "app/about_box.h"
 #include "app/center_on_main_form.h"
 #include "app/main_window.h"
 #include "records/fame_score_code.h"
@@ -26,6 +27,11 @@ void TForm1::ConnectMenuCommands() {
     connect(Contents, &QAction::triggered, this, &TForm1::ContentsClick);
     connect(Index, &QAction::triggered, this, &TForm1::IndexClick);
     connect(About, &QAction::triggered, this, &TForm1::AboutClick);
+}
+
+TForm2& TForm1::Form2() {
+    if (!form2_) form2_ = new TForm2(platform_.prompt, platform_.urls, this);
+    return *form2_;
 }
 
 TForm3& TForm1::Form3() {
@@ -144,8 +150,17 @@ void TForm1::WWWHoleofFameClick() {
     dialog.activateWindow();
 }
 
-// The help book and the about box are windows still to come; until they exist these
-// commands open nothing.
-void TForm1::ContentsClick() {}
-void TForm1::IndexClick() {}
-void TForm1::AboutClick() {}
+// The help is a window of its own: the game goes on while it is open.
+void TForm1::ContentsClick() {
+    platform_.help.ShowContents();
+}
+
+void TForm1::IndexClick() {
+    platform_.help.ShowIndex();
+}
+
+void TForm1::AboutClick() {
+    TForm2& about = Form2();
+    CenterOnMainForm(about, *this);
+    about.exec();
+}

@@ -74,4 +74,5 @@ struct Platform {
     Prompt& prompt;
     UrlOpener& urls;
     KeyValueStore& store;  ///< where the Hole of Fame is kept between runs
+    HelpViewer& help;
 };

@@ -135,3 +135,11 @@ private:
         writeOrder.push_back(name);
     }
 };
+
+/// A help viewer that only writes down what it was asked to show ("Contents", "Index").
+class RecordingHelp : public HelpViewer {
+public:
+    void ShowContents() override { shown.push_back("Contents"); }
+    void ShowIndex() override { shown.push_back("Index"); }
+    std::vector<std::string> shown;
+};

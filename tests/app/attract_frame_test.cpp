@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "play/play_host.h"
 #include "render/sprites.h"
+#include "tests/app/splash_gone.h"
 #include "tests/app/test_platform.h"
 
 namespace {
@@ -25,6 +26,7 @@ TEST(MainWindowAttract, AFrameShowsTheBallsAndLeavesFreshGrassBehind) {
     TestPlatform platform{100000};
     HandClock& clock = platform.clock;
     TForm1 form{platform.Seams()};
+    SplashGone(form);
     QImage grass(640, 480, QImage::Format_RGB32);
     grass.fill(Qt::black);
     DrawBackground(grass, MakeGrassTile());

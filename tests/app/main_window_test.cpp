@@ -151,7 +151,7 @@ protected:
     HandClock& clock_ = platform_.clock;
     AnswerPrompt prompt_;
     TForm1 form_{Platform{platform_.clock, platform_.random, platform_.sounds, platform_.music,
-                          prompt_, platform_.urls, platform_.store}};
+                          prompt_, platform_.urls, platform_.store, platform_.help}};
 };
 
 TEST_F(FormInPlay, FlagHasThePlayersColourAndItsExactLines) {

@@ -9,13 +9,17 @@
 #include "app/status_bar.h"
 #include "setup/course_dialog.h"
 #include "setup/players_dialog.h"
+#include "tests/app/splash_gone.h"
 #include "tests/app/test_platform.h"
 #include "tests/play/stroke_finder.h"
 
 namespace {
 class MenuCommandsTest : public ::testing::Test {
 protected:
-    MenuCommandsTest() { form.show(); }
+    MenuCommandsTest() {
+        SplashGone(form);
+        form.show();
+    }
 
     /// Presses a function key on the main window, made active first as a user's click would.
     void Press(Qt::Key key) {

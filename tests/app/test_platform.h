@@ -6,10 +6,10 @@
 
 /// Doubles of every seam for a window made in a test: a clock that stands at `start` until
 /// the test moves it, the game's own generator, and recorders for sounds, music, message
-/// boxes and web addresses.
+/// boxes, web addresses and help requests.
 struct TestPlatform {
     explicit TestPlatform(std::int64_t start = 0) : clock(start) {}
-    Platform Seams() { return {clock, random, sounds, music, prompt, urls, store}; }
+    Platform Seams() { return {clock, random, sounds, music, prompt, urls, store, help}; }
 
     HandClock clock;
     StandardRandom random;
@@ -18,4 +18,5 @@ struct TestPlatform {
     RecordingPrompt prompt;
     RecordingUrls urls;
     MemoryStore store;
+    RecordingHelp help;
 };
