@@ -41,3 +41,14 @@ void DrawFullScene(ScenePictures& pictures, const ViewAngles& view, const Solid&
     DrawBall(pictures.backBuffer, {ball.prevScreenX, ball.prevScreenY, ball.screenX, ball.screenY},
              pictures.ball);
 }
+
+QImage HoleOnTeePicture(const Course& course, int hole, Solid& solid, Scene& scene) {
+    const Hole& shown = course[hole];
+    LoadHole(course, hole, solid);
+    ScenePictures pictures = MakeScenePictures();
+    BallOnScreen ball;
+    DrawFullScene(pictures, ViewAngles{0.0f, 0.0f, -60.0f}, solid, scene, shown.wallColour,
+                  static_cast<float>(shown.teeX), static_cast<float>(shown.teeY),
+                  static_cast<float>(shown.teeZ), ball);
+    return pictures.backBuffer.copy(0, 0, 630, 404);
+}

@@ -31,3 +31,8 @@ ViewPoint DrawHoleScene(ScenePictures& pictures, const ViewAngles& view, const S
 void DrawFullScene(ScenePictures& pictures, const ViewAngles& view, const Solid& solid,
                    Scene& scene, Colour wallColour, float ballX, float ballY, float ballZ,
                    BallOnScreen& ball);
+
+/// Hole `hole` of `course` as the main window first shows it (spin 0, tilt -60) with the
+/// ball on the tee: the 630 x 404 part of the back buffer that the window shows. Loads the
+/// hole into `solid`.
+QImage HoleOnTeePicture(const Course& course, int hole, Solid& solid, Scene& scene);

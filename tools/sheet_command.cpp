@@ -114,14 +114,7 @@ void DrawTopView(QPainter& painter, const Hole& hole, const QRectF& box) {
 
 // The game's full scene with the ball on the tee, scaled down into the cell.
 void DrawGameView(QPainter& painter, Game& game, int number, const QRect& box) {
-    const Hole& hole = game.course[number];
-    LoadHole(game.course, number, game.solid);
-    ScenePictures pictures = MakeScenePictures();
-    BallOnScreen ball;
-    DrawFullScene(pictures, ViewAngles{0.0f, 0.0f, -60.0f}, game.solid, game.scene, hole.wallColour,
-                  static_cast<float>(hole.teeX), static_cast<float>(hole.teeY),
-                  static_cast<float>(hole.teeZ), ball);
-    const QImage shown = pictures.backBuffer.copy(0, 0, kWindowWidth, kWindowHeight);
+    const QImage shown = HoleOnTeePicture(game.course, number, game.solid, game.scene);
     painter.drawImage(box,
                       shown.scaled(box.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }

@@ -3,11 +3,9 @@
 #include "render/scene_painter.h"
 
 namespace {
-// The part of the back buffer the main window shows, and the picture's size in the book.
-constexpr int kWindowWidth = 630;
-constexpr int kWindowHeight = 404;
+// The window's 630 x 404 scaled down, keeping its shape.
 constexpr int kPictureWidth = 190;
-constexpr int kPictureHeight = kWindowHeight * kPictureWidth / kWindowWidth;
+constexpr int kPictureHeight = 404 * kPictureWidth / 630;
 
 std::string EscapedHtml(const std::string& text) {
     std::string escaped;
@@ -38,14 +36,7 @@ std::string HolePictureName(int number) {
 }
 
 QImage HolePicture(Game& game, int number) {
-    const Hole& hole = game.course[number];
-    LoadHole(game.course, number, game.solid);
-    ScenePictures pictures = MakeScenePictures();
-    BallOnScreen ball;
-    DrawFullScene(pictures, ViewAngles{0.0f, 0.0f, -60.0f}, game.solid, game.scene, hole.wallColour,
-                  static_cast<float>(hole.teeX), static_cast<float>(hole.teeY),
-                  static_cast<float>(hole.teeZ), ball);
-    return pictures.backBuffer.copy(0, 0, kWindowWidth, kWindowHeight)
+    return HoleOnTeePicture(game.course, number, game.solid, game.scene)
         .scaled(kPictureWidth, kPictureHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 

@@ -12,7 +12,7 @@
 std::string HolePictureName(int number);
 
 /// Hole `number` of the course as the game shows it with the ball on the tee (spin 0,
-/// tilt -60), scaled down to a picture of 190 x 122.
+/// tilt -60), scaled down to a picture of 190 x 121.
 QImage HolePicture(Game& game, int number);
 
 /// The page "holes.html" listing every hole with its picture, name and par.
