@@ -67,6 +67,7 @@ int RunGame(GameApplication& application) {
     form1.Form2();
     form1.Form3();
     form1.Form4();
+    form1.Form5();
     help.CentreFirstOver(form1);
     splash.HandOverTo(form1, form1.GameState().attractPaused);
     form1.show();
