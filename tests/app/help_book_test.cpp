@@ -6,7 +6,7 @@
 #include <QSet>
 #include <QTextDocument>
 
-#include "play/game.h"
+#include "course/catalogue.h"
 
 namespace {
 // Where a link of the book leads: a file of the book and, maybe, an anchor on it.
@@ -69,8 +69,7 @@ TEST(HelpBook, EveryKeywordOfTheIndexLeadsToAPage) {
 }
 
 TEST(HelpBook, HolesPageShowsEveryHoleWithNameParAndItsPicture) {
-    Game game;
-    InitCourse(game);
+    const Course course = BuildCourse();
     const QString html = HelpFileText("holes.html");
     QTextDocument document;
     document.setHtml(html);
@@ -78,7 +77,7 @@ TEST(HelpBook, HolesPageShowsEveryHoleWithNameParAndItsPicture) {
     const QStringList images = HelpImages(html);
     ASSERT_EQ(images.size(), 36);
     for (int number = 1; number <= 36; ++number) {
-        const Hole& hole = game.course[number];
+        const Hole& hole = course[number];
         const QString caption = QString("%1. %2\nPar %3")
                                     .arg(number)
                                     .arg(QString::fromStdString(hole.name))

@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "records/scoreboard_window.h"
+#include "tests/app/splash_gone.h"
 #include "tests/app/test_platform.h"
 
 namespace {
@@ -21,6 +22,7 @@ public:
 class ScoreboardCommand : public ::testing::Test {
 protected:
     ScoreboardCommand() {
+        SplashGone(form);
         form.show();
         form.Scoreboard->setEnabled(true);  // as the players dialog's OK leaves it
     }

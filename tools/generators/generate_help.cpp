@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "course/catalogue.h"
 #include "tools/generators/hole_pictures_page.h"
 
 int main(int argc, char** argv) {
@@ -12,18 +13,19 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = argv[1];
-    Game game;
-    InitCourse(game);
+    const Course course = BuildCourse();
+    Solid solid;
+    Scene scene;
     for (int number = 1; number <= kHoleCount; ++number) {
         const std::string path = folder + "/" + HolePictureName(number);
-        if (!HolePicture(game, number).save(QString::fromStdString(path), "PNG")) {
+        if (!HolePicture(course, number, solid, scene).save(QString::fromStdString(path), "PNG")) {
             std::cerr << "cannot write " << path << "\n";
             return 1;
         }
     }
     const std::string page = folder + "/holes.html";
     std::ofstream out(page, std::ios::binary);
-    out << HolesPageHtml(game.course);
+    out << HolesPageHtml(course);
     if (!out.flush()) {
         std::cerr << "cannot write " << page << "\n";
         return 1;

@@ -35,8 +35,8 @@ std::string HolePictureName(int number) {
     return "hole" + std::to_string(number) + ".png";
 }
 
-QImage HolePicture(Game& game, int number) {
-    return HoleOnTeePicture(game.course, number, game.solid, game.scene)
+QImage HolePicture(const Course& course, int number, Solid& solid, Scene& scene) {
+    return HoleOnTeePicture(course, number, solid, scene)
         .scaled(kPictureWidth, kPictureHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 

@@ -3,7 +3,9 @@
 #include <QImage>
 #include <string>
 
-#include "play/game.h"
+#include "course/hole.h"
+#include "course/solid.h"
+#include "view/view_transform.h"
 
 // The help book's page of the 36 holes: each hole's number, name and par beside a small
 // picture of it drawn by the game's own painters.
@@ -11,9 +13,9 @@
 /// The file name of hole `number`'s picture in the book: "hole1.png" .. "hole36.png".
 std::string HolePictureName(int number);
 
-/// Hole `number` of the course as the game shows it with the ball on the tee (spin 0,
-/// tilt -60), scaled down to a picture of 190 x 121.
-QImage HolePicture(Game& game, int number);
+/// Hole `number` of `course` as the game shows it with the ball on the tee (spin 0,
+/// tilt -60), scaled down to a picture of 190 x 121. Loads the hole into `solid`.
+QImage HolePicture(const Course& course, int number, Solid& solid, Scene& scene);
 
 /// The page "holes.html" listing every hole with its picture, name and par.
 std::string HolesPageHtml(const Course& course);
