@@ -20,6 +20,7 @@
 #include "app/main_window.h"
 #include "setup/course_dialog.h"
 #include "setup/players_dialog.h"
+#include "tests/app/splash_gone.h"
 #include "tests/app/test_platform.h"
 #include "tests/play/stroke_finder.h"
 #include "tools/solver/stroke_search.h"
@@ -47,6 +48,7 @@ public:
         platform_.random.Seed(seed);
         modalTimer_.setSingleShot(true);
         QObject::connect(&modalTimer_, &QTimer::timeout, [this] { InsideModal(); });
+        SplashGone(form_);
         form_.show();
         QApplication::setActiveWindow(&form_);
     }
