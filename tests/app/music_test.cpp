@@ -224,7 +224,7 @@ TEST(MusicWithoutDevice, TheWindowDisablesMusicAndRunsSilent) {
     MixerMusicPlayer music(mixer, false);
     TestPlatform doubles;
     TForm1 form({doubles.clock, doubles.random, doubles.sounds, music, doubles.prompt, doubles.urls,
-                 doubles.store});
+                 doubles.store, doubles.help});
     EXPECT_FALSE(form.Music->isChecked());
     EXPECT_FALSE(form.Music->isEnabled());
     EXPECT_EQ(music.CurrentMode(), Mode::NotOpen);
