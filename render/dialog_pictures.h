@@ -2,7 +2,8 @@
 
 #include <QPixmap>
 
-// The small pictures of the setup dialogs, drawn by code on transparent backgrounds.
+// The pictures of the setup dialogs, from the pictures the game embeds (transparent round
+// their subject).
 
 /// A 16 x 16 flag on a pole in the colour of player slot 1..8.
 QPixmap PlayerFlagPicture(int slot);

@@ -2,7 +2,8 @@
 
 #include <QIcon>
 
-/// The sixteen small pictures of the menus, 16 x 16 on a transparent background.
+/// The sixteen small pictures of the menus, 16 x 16 (and 32 x 32 for doubled screens) on a
+/// transparent background.
 enum class MenuPicture {
     Open,
     Save,
@@ -22,5 +23,5 @@ enum class MenuPicture {
     About,
 };
 
-/// The menu picture `picture` as an icon, drawn by code.
+/// The menu picture `picture` as an icon, from the pictures the game embeds.
 QIcon MenuIcon(MenuPicture picture);

@@ -143,14 +143,8 @@ std::string Number(double value) {
     return text;
 }
 
-std::string SvgColour(const QColor& colour) {
-    char text[64];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red(), colour.green(), colour.blue());
-    std::string result = text;
-    if (colour.alpha() != 255) result += "\" stop-opacity=\"" + Number(colour.alphaF());
-    return result;
-}
-
+// `colour` as an SVG attribute value, closing quote included, followed by an opacity
+// attribute named `opacityName` when the colour is not opaque.
 std::string SvgPaint(const QColor& colour, const char* opacityName) {
     char text[64];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red(), colour.green(), colour.blue());
@@ -211,7 +205,7 @@ std::string ApplicationIconSvg() {
                         Number(shape.fill.radius) + "\">\n";
             for (const Stop& stop : shape.fill.stops)
                 defs += "      <stop offset=\"" + Number(stop.at) + "\" stop-color=\"" +
-                        SvgColour(stop.colour) + "\"/>\n";
+                        SvgPaint(stop.colour, "stop-opacity") + "/>\n";
             defs += shape.fill.type == Fill::Type::Linear ? "    </linearGradient>\n"
                                                           : "    </radialGradient>\n";
             fill = "fill=\"url(#" + id + ")\"";
