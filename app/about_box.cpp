@@ -6,7 +6,7 @@
 #include <QUrl>
 #include <string>
 
-#include "app/shell_pictures.h"
+#include "render/game_pictures.h"
 #include "web_addresses.h"
 
 namespace {
@@ -42,7 +42,7 @@ TForm2::TForm2(Prompt& prompt, UrlOpener& urls, QWidget* parent)
       urls_(urls) {
     setWindowTitle("About Quelvane");
     Image1 = new QLabel(this);
-    Image1->setPixmap(QPixmap::fromImage(CreditsPicture()));
+    Image1->setPixmap(QPixmap::fromImage(GamePicture("credits")));
     Image1->setGeometry(0, 0, kClientSize, kClientSize);
 
     Label1 = new QLabel(this);

@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
-#include "app/shell_pictures.h"
+#include "render/game_pictures.h"
 #include "render/raster.h"
 
 namespace {
@@ -24,7 +24,7 @@ TForm7::TForm7()
     Image1 = new QLabel(this);
     Image1->installEventFilter(this);
     Image2 = new QLabel(this);
-    Image2->setPixmap(QPixmap::fromImage(SplashTitlePicture()));
+    Image2->setPixmap(QPixmap::fromImage(GamePicture("title")));
     Image2->resize(310, 50);
     Image2->hide();
     Timer1.setInterval(50);
@@ -39,13 +39,13 @@ TForm7::TForm7()
 
 void TForm7::FormCreate() {
     setFixedSize(kClientWidth, kClientHeight);
-    surface_ = SplashScenePicture();
+    surface_ = GamePictureRgb32("splash");
     Image1->setGeometry(0, 0, kClientWidth, kClientHeight);
     Image2->move(55, 80);
     ShowSurface();
-    splashBall_ = SplashBallPicture();
+    splashBall_ = GamePictureRgb32("sball");
     splashBallRect_ = splashBall_.rect();
-    splashBallMask_ = SplashBallMaskPicture();
+    splashBallMask_ = GamePictureRgb32("sballmask");
     splashUnder_ = QImage(splashBall_.size(), QImage::Format_RGB32);
     splashTick_ = 0;
     Timer1.start();

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "app/main_window.h"
-#include "app/shell_pictures.h"
+#include "render/game_pictures.h"
 #include "tests/app/test_platform.h"
 
 namespace {
@@ -24,8 +24,8 @@ protected:
     }
     /// The scene as it would look with the ball drawn at x (mask AND, ball OR).
     static QImage SceneWithBallAt(int x) {
-        QImage expected = SplashScenePicture();
-        const QImage ball = SplashBallPicture(), mask = SplashBallMaskPicture();
+        QImage expected = GamePictureRgb32("splash");
+        const QImage ball = GamePictureRgb32("sball"), mask = GamePictureRgb32("sballmask");
         for (int y = 0; y < 12; ++y)
             for (int dx = 0; dx < 12; ++dx) {
                 const QRgb under = expected.pixel(x + dx, kBallTop + y);
@@ -54,7 +54,7 @@ TEST_F(SplashTest, IsABorderlessTopmostWindowOfItsSizeWithTheTitleHidden) {
     EXPECT_EQ(splash.Timer1.interval(), 50);
     EXPECT_TRUE(splash.Timer1.isActive());
     EXPECT_EQ(splash.SplashTick(), 0);
-    EXPECT_EQ(splash.Surface(), SplashScenePicture());
+    EXPECT_EQ(splash.Surface(), GamePictureRgb32("splash"));
 }
 
 TEST_F(SplashTest, BallRestsRollsFivePixelsATickAndVanishesLeavingTheSceneAsItWas) {
@@ -66,7 +66,8 @@ TEST_F(SplashTest, BallRestsRollsFivePixelsATickAndVanishesLeavingTheSceneAsItWa
                           {40, 212}, {70, 362}, {71, -1}, {79, -1}};
     for (const Step& step : steps) {
         TickTo(step.tick);
-        const QImage expected = step.ballX < 0 ? SplashScenePicture() : SceneWithBallAt(step.ballX);
+        const QImage expected =
+            step.ballX < 0 ? GamePictureRgb32("splash") : SceneWithBallAt(step.ballX);
         EXPECT_EQ(splash.Surface(), expected) << "tick " << step.tick;
     }
     EXPECT_FALSE(splash.Image2->isVisible());
@@ -76,7 +77,7 @@ TEST_F(SplashTest, TitleAtTick80AndHandOverAtTick130) {
     TickTo(80);
     EXPECT_TRUE(splash.Image2->isVisible());
     EXPECT_EQ(splash.grab().toImage().copy(55, 80, 310, 50),
-              QPixmap::fromImage(SplashTitlePicture()).toImage());
+              QPixmap::fromImage(GamePicture("title")).toImage());
     TickTo(129);
     EXPECT_TRUE(splash.isVisible());
     EXPECT_FALSE(mainForm.isEnabled());
