@@ -8,6 +8,7 @@
 
 #include "app/main_window.h"
 #include "records/hole_of_fame_window.h"
+#include "tests/app/splash_gone.h"
 #include "tests/app/test_platform.h"
 
 namespace {
@@ -39,6 +40,7 @@ TEST(HoleOfFameWiringTest, RefusingToClearADamagedStoreEndsTheGameAtItsFirstPain
 TEST(HoleOfFameWiringTest, FinishedHoleIsEnteredAndF5ShowsItCentredAndModal) {
     TestPlatform platform;
     TForm1 form{platform.Seams()};
+    SplashGone(form);
     form.show();
     PlayerRecord& ann = form.GameState().tournament.players[2];
     ann.name = "Ann";
