@@ -158,8 +158,13 @@ void TForm1::PresentFrame() {
 }
 
 void TForm1::PresentRect(int x, int y, int width, int height) {
-    BlitRect(pictures_.backBuffer, x, y, surface_, x, y, width, height);
+    CopyToSurface(QRect(x, y, width, height));
     client_->update(QRect(x, y, width, height) & QRect(0, 0, kClientWidth, kSceneHeight));
+}
+
+void TForm1::CopyToSurface(const QRect& box) {
+    BlitRect(pictures_.backBuffer, box.x(), box.y(), surface_, box.x(), box.y(), box.width(),
+             box.height());
 }
 
 void TForm1::FormPaint(QPainter& painter) {
@@ -340,21 +345,26 @@ void TForm1::InvertAimLine(const AimLine& line) {
 
 // The balls are painted over the grass, shown, and the grass is laid again for the next frame.
 // Over plain grass only the boxes of this frame's and the last frame's balls and shadows
-// change, so only they are shown and cleared; the first frame after anything else shows and
-// clears the whole picture.
+// change, so only they are copied and cleared, and the window repaints their bounding box
+// once; the first frame after anything else shows and clears the whole picture.
 void TForm1::ShowAttract(const AttractPicture& picture) {
     PaintAttract(pictures_.backBuffer, pictures_.ball, picture);
-    const QRegion drawn = AttractRegion(picture);
+    std::vector<QRect> drawn = AttractBoxes(picture);
     if (attractOnGrass_) {
-        for (const QRect& box : drawn + lastAttract_)
-            PresentRect(box.x(), box.y(), box.width(), box.height());
+        QRect changed;
+        for (const std::vector<QRect>* boxes : {&drawn, &lastAttract_})
+            for (const QRect& box : *boxes) {
+                CopyToSurface(box);
+                changed |= box;
+            }
+        client_->update(changed & QRect(0, 0, kClientWidth, kSceneHeight));
         for (const QRect& box : drawn) LayGrass(pictures_.backBuffer, pictures_.grassTile, box);
     } else {
         PresentFrame();
         DrawBackground(pictures_.backBuffer, pictures_.grassTile);
         attractOnGrass_ = true;
     }
-    lastAttract_ = drawn;
+    lastAttract_ = std::move(drawn);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QTimer>
+#include <vector>
 
 #include "course/catalogue.h"
 #include "play/game.h"
@@ -44,6 +45,8 @@ public:
     /// Copies the whole back buffer, or one rectangle of it, to the window.
     void PresentFrame();
     void PresentRect(int x, int y, int width, int height);
+    /// Copies one rectangle of the back buffer to the window's picture, to be shown later.
+    void CopyToSurface(const QRect& box);
 
     /// "&Start Tournament": starts a tournament with the players and settings as they are.
     void StartClick();
@@ -139,7 +142,7 @@ private:
     /// The back buffer holds grass alone between attract frames, and the window shows the
     /// last one: the next frame need only show and clear what it and the last one painted.
     bool attractOnGrass_ = false;
-    QRegion lastAttract_;
+    std::vector<QRect> lastAttract_;
 
     Platform platform_;
     PlayLoop play_{game_, *this, platform_.random};

@@ -11,14 +11,15 @@ void PaintAttract(QImage& backBuffer, const BallImages& images, const AttractPic
         StampBall(backBuffer, images, picture.ballX[n], picture.ballY[n]);
 }
 
-QRegion AttractRegion(const AttractPicture& picture) {
-    QRegion region;
+std::vector<QRect> AttractBoxes(const AttractPicture& picture) {
+    std::vector<QRect> boxes;
+    boxes.reserve(2 * static_cast<std::size_t>(picture.count));
     for (int n = 0; n < picture.count; ++n) {
         const ShadowBox& shadow = picture.shadows[n];
-        region +=
-            QRect(shadow.left, shadow.top, shadow.right - shadow.left, shadow.bottom - shadow.top);
+        boxes.emplace_back(shadow.left, shadow.top, shadow.right - shadow.left,
+                           shadow.bottom - shadow.top);
         const PixelBox ball = SpriteBox(picture.ballX[n], picture.ballY[n]);
-        region += QRect(ball.x, ball.y, ball.width, ball.height);
+        boxes.emplace_back(ball.x, ball.y, ball.width, ball.height);
     }
-    return region;
+    return boxes;
 }

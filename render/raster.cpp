@@ -11,12 +11,18 @@ void BlitRect(const QImage& source, int sourceX, int sourceY, QImage& target, in
     const int right = std::min({width, source.width() - sourceX, target.width() - targetX});
     const int bottom = std::min({height, source.height() - sourceY, target.height() - targetY});
     const int columns = right - skipLeft;
-    if (columns <= 0) return;
+    if (columns <= 0 || bottom <= skipTop) return;
 
+    // The pictures are reached once and then walked row by row: asking a picture for each
+    // row's address would check every time whether it is shared.
+    const qsizetype inStride = source.bytesPerLine(), outStride = target.bytesPerLine();
+    const uchar* inBits = source.constBits();
+    uchar* outBits = target.bits();
     for (int row = skipTop; row < bottom; ++row) {
         const auto* in =
-            reinterpret_cast<const QRgb*>(source.constScanLine(sourceY + row)) + sourceX + skipLeft;
-        auto* out = reinterpret_cast<QRgb*>(target.scanLine(targetY + row)) + targetX + skipLeft;
+            reinterpret_cast<const QRgb*>(inBits + (sourceY + row) * inStride) + sourceX + skipLeft;
+        auto* out =
+            reinterpret_cast<QRgb*>(outBits + (targetY + row) * outStride) + targetX + skipLeft;
         switch (op) {
             case RasterOp::Copy:
                 std::memcpy(out, in, static_cast<size_t>(columns) * sizeof(QRgb));
