@@ -46,7 +46,7 @@ bool QSettingsStore::IsEmpty() {
 
 // Values read back from the file are text; values written in this session keep their type.
 std::optional<std::int32_t> QSettingsStore::ReadInt(const std::string& name) {
-    const QVariant value = settings_->value(QString::fromStdString(name));
+    const QVariant value = settings_->value(QUtf8StringView(name));
     if (value.typeId() == QMetaType::Int) return value.toInt();
     if (value.typeId() != QMetaType::QString) return std::nullopt;
     bool ok = false;
@@ -56,7 +56,7 @@ std::optional<std::int32_t> QSettingsStore::ReadInt(const std::string& name) {
 }
 
 std::optional<std::string> QSettingsStore::ReadString(const std::string& name) {
-    const QVariant value = settings_->value(QString::fromStdString(name));
+    const QVariant value = settings_->value(QUtf8StringView(name));
     if (!value.isValid()) return std::string();
     if (value.typeId() != QMetaType::QString) return std::nullopt;
     return value.toString().toStdString();
