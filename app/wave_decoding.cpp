@@ -11,18 +11,18 @@ std::optional<std::vector<std::int16_t>> DecodeWave(const std::vector<std::uint8
                                                     std::string& fault) {
     // A cut-off data chunk means a damaged file, not a shorter sound.
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec stored{};
     Uint8* data = nullptr;
     Uint32 length = 0;
     SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    if (!stream || !SDL_LoadWAV_RW(stream, 1, &spec, &data, &length)) {
+    if (!stream || !SDL_LoadWAV_RW(stream, 1, &stored, &data, &length)) {
         fault = SDL_GetError();
         return std::nullopt;
     }
     const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> wave(data, &SDL_FreeWAV);
 
     SDL_AudioCVT conversion;
-    if (SDL_BuildAudioCVT(&conversion, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 1,
+    if (SDL_BuildAudioCVT(&conversion, stored.format, stored.channels, stored.freq, AUDIO_S16SYS, 1,
                           kMixRate) < 0) {
         fault = SDL_GetError();
         return std::nullopt;
