@@ -8,8 +8,9 @@ Starts the game (a Release build) on a private Xvfb screen, once per case and ru
   music-off  the same device, "&Music" switched off in the menu
   dummy    the tune playing through SDL's dummy driver
   no-device  no audio device at all
-and for each case measures two scenes: the start screen between tournaments, and a
-tournament in which the ball is struck again and again so that it keeps rolling. The CPU is
+and for each case measures three scenes: the start screen between tournaments, the ball
+waiting on the tee for a stroke, and a tournament in which the ball is struck again and again
+so that it keeps rolling. The CPU is
 read from /proc (user + system time over the scene's seconds, after the start has settled)
 and given as a percentage of one core, the median of the runs; beside it the share of every
 thread but the main one (the audio device, the synthesiser, Qt's helpers), which the frame
@@ -190,7 +191,7 @@ def run_case(game, case, seconds, folder, pulse_server):
     timed = subprocess.Popen(["/usr/bin/time", "-v", "-o", report, game], env=env,
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        time.sleep(5)  # the splash screen goes, the tune is rendered
+        time.sleep(10)  # the splash screen goes (after 8.5 s), the tune is rendered
         window = game_window(display)
         pid = int(subprocess.run(["pgrep", "-P", str(timed.pid)], capture_output=True,
                                  text=True).stdout.split()[0])
@@ -208,6 +209,11 @@ def run_case(game, case, seconds, folder, pulse_server):
         click(display, window, GAME_MENU)
         click(display, window, START_ITEM)
         time.sleep(3)  # the first turn's spin
+        # The ball waits on the tee for the player's stroke.
+        before = cpu_seconds(pid)
+        time.sleep(seconds)
+        aiming = 100 * (cpu_seconds(pid) - before) / seconds
+
         before, threads = cpu_seconds(pid), side_threads(pid)
         until, strokes, started = time.time() + seconds, 0, time.time()
         while time.time() < until:
@@ -220,7 +226,7 @@ def run_case(game, case, seconds, folder, pulse_server):
         with open(report) as text:
             rss = int(re.search(r"Maximum resident set size \(kbytes\): (\d+)",
                                 text.read()).group(1))
-        return idle, rolling, strokes, rss, idle_side, rolling_side
+        return idle, rolling, strokes, rss, idle_side, rolling_side, aiming
     finally:
         if timed.poll() is None:
             timed.kill()
@@ -238,7 +244,8 @@ def main():
     folder = tempfile.mkdtemp(prefix="quelvane-measure-")
     pulse, server = start_pulse(folder)
     try:
-        print(f"{'case':<10} {'start screen %':>15} {'ball rolling %':>15} {'strokes':>8}"
+        print(f"{'case':<10} {'start screen %':>15} {'aiming %':>9} {'ball rolling %':>15}"
+              f" {'strokes':>8}"
               f" {'peak RSS MiB':>13} {'side threads % (start, rolling)':>32}")
         for case in options.cases.split(","):
             results = [run_case(os.path.abspath(options.game), case, options.seconds, folder,
@@ -249,7 +256,9 @@ def main():
             rss = statistics.median(r[3] for r in results) / 1024
             idle_side = statistics.median(r[4] for r in results)
             rolling_side = statistics.median(r[5] for r in results)
-            print(f"{case:<10} {idle:>15.2f} {rolling:>15.2f} {strokes:>8.0f} {rss:>13.1f}"
+            aiming = statistics.median(r[6] for r in results)
+            print(f"{case:<10} {idle:>15.2f} {aiming:>9.2f} {rolling:>15.2f} {strokes:>8.0f}"
+                  f" {rss:>13.1f}"
                   f" {idle_side:>20.2f} {rolling_side:>11.2f}", flush=True)
     finally:
         pulse.terminate()
