@@ -243,6 +243,7 @@ void TForm1::StopClick() {
         platform_.prompt.Ask("Are you sure you want to quit the tournament?", "Stop Tournament?",
                              Prompt::Buttons::YesNo, Prompt::Icon::Exclamation, Prompt::Answer::No);
     if (answer == Prompt::Answer::Yes) play_.StopTournamentPlay();
+    WakeFrames();
 }
 
 void TForm1::FormMouseDown(Qt::MouseButton button, int x, int y) {
@@ -265,14 +266,23 @@ void TForm1::FormMouseMove(int x, int y) {
 
 void TForm1::FormMouseUp(Qt::MouseButton, int x, int y) {
     play_.MouseUp(x, y);
+    WakeFrames();
 }
 
 void TForm1::AppIdle() {
     play_.AppIdle(platform_.clock.Ticks());
 }
 
+// While the ball waits for a stroke the frame timer rests, so that aiming costs nothing; the
+// mouse and the Stop command wake it. A wake-up runs one frame however many have passed, so
+// the pause changes no result.
 void TForm1::ScheduleFrame() {
+    if (play_.WaitsForInput()) return;
     frameTimer_.start(PlayLoop::MillisecondsToNextFrame(platform_.clock.Ticks()));
+}
+
+void TForm1::WakeFrames() {
+    if (!frameTimer_.isActive()) ScheduleFrame();
 }
 
 void TForm1::SetPanelText(int panel, const std::string& text) {

@@ -124,6 +124,8 @@ private:
     void UpdateRecords(int player, int hole) override;
 
     void ScheduleFrame();
+    /// Starts the frame timer again if it rests.
+    void WakeFrames();
     void BuildMenu();
     void FormCreate();
     void FormActivate();

@@ -26,6 +26,9 @@ public:
     void FrameStep();
     /// Milliseconds from `ticks` until the next frame begins (1..20).
     static int MillisecondsToNextFrame(std::int64_t ticks);
+    /// True while no frame would change anything: the ball waits for the player's stroke,
+    /// and only the mouse or a command moves the game on.
+    bool WaitsForInput() const { return game_.playState == PlayState::Aiming; }
 
     /// Starts a tournament with the current players and settings; the first turn begins
     /// without a spin, facing a random direction.
