@@ -84,7 +84,7 @@ TEST(HelpBook, HolesPageShowsEveryHoleWithNameParAndItsPicture) {
                                     .arg(hole.par);
         EXPECT_TRUE(text.contains(caption)) << caption.toStdString();
         const QImage picture(":/help/" + images[number - 1]);
-        EXPECT_EQ(picture.size(), QSize(190, 121)) << number;
+        EXPECT_EQ(picture.size(), QSize(180, 115)) << number;
     }
 }
 

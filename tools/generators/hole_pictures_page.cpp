@@ -3,8 +3,9 @@
 #include "render/scene_painter.h"
 
 namespace {
-// The window's 630 x 404 scaled down, keeping its shape.
-constexpr int kPictureWidth = 190;
+// The window's 630 x 404 scaled down, keeping its shape, so that two pictures side by side
+// fit the help window's page without scrolling sideways.
+constexpr int kPictureWidth = 180;
 constexpr int kPictureHeight = 404 * kPictureWidth / 630;
 
 std::string EscapedHtml(const std::string& text) {
@@ -49,7 +50,7 @@ std::string HolesPageHtml(const Course& course) {
         "another way. See <a href=\"course_dialog.html\">the course dialog</a> for choosing "
         "which holes to play.</p>\n"
         "<table cellspacing=\"6\">\n";
-    constexpr int kColumns = 3;
+    constexpr int kColumns = 2;
     for (int number = 1; number <= kHoleCount; ++number) {
         const Hole& hole = course[number];
         if ((number - 1) % kColumns == 0) html += "<tr>\n";
