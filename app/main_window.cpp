@@ -294,7 +294,6 @@ void TForm1::ShowFlag(int player) {
     statusBar1_->update();
 }
 
-// The scoreboard window does not exist yet: there is nothing to repaint.
 void TForm1::RepaintScoreboard() {
     // A scoreboard never opened has nothing to show yet; it paints afresh when it opens.
     if (form5_) form5_->update();
