@@ -11,10 +11,15 @@ std::int16_t Saturated(int value) {
 }  // namespace
 
 bool AudioMixer::PlayWave(std::shared_ptr<const ::MixWave> wave, bool noStop) {
-    std::lock_guard lock(mutex_);
-    if (wave_ && noStop) return false;
-    wave_ = std::move(wave);
-    wavePlace_ = 0;
+    WakeUp wakeUp;
+    {
+        std::lock_guard lock(mutex_);
+        if (wave_ && noStop) return false;
+        wave_ = std::move(wave);
+        wavePlace_ = 0;
+        wakeUp = wakeUp_;
+    }
+    if (wakeUp) wakeUp();
     return true;
 }
 
@@ -36,11 +41,16 @@ void AudioMixer::SetTuneEndReport(TuneEndReport report) {
 }
 
 void AudioMixer::PlayTune(unsigned play) {
-    std::lock_guard lock(mutex_);
-    if (!tune_) return;
-    if (tune_->Complete() && tunePlace_ >= tune_->Rendered()) tunePlace_ = 0;
-    tunePlaying_ = true;
-    play_ = play;
+    WakeUp wakeUp;
+    {
+        std::lock_guard lock(mutex_);
+        if (!tune_) return;
+        if (tune_->Complete() && tunePlace_ >= tune_->Rendered()) tunePlace_ = 0;
+        tunePlaying_ = true;
+        play_ = play;
+        wakeUp = wakeUp_;
+    }
+    if (wakeUp) wakeUp();
 }
 
 void AudioMixer::StopTune() {
@@ -56,6 +66,16 @@ std::size_t AudioMixer::TunePlace() const {
 bool AudioMixer::TunePlaying() const {
     std::lock_guard lock(mutex_);
     return tunePlaying_;
+}
+
+bool AudioMixer::Audible() const {
+    std::lock_guard lock(mutex_);
+    return wave_ || tunePlaying_;
+}
+
+void AudioMixer::SetWakeUp(WakeUp wakeUp) {
+    std::lock_guard lock(mutex_);
+    wakeUp_ = std::move(wakeUp);
 }
 
 void AudioMixer::Mix(std::int16_t* out, int frames) {

@@ -19,13 +19,17 @@ struct MixWave {
 /// The game's one mix of sound and music, pulled by the audio device: the current wave
 /// sound over the tune. The audio callback calls `Mix` and touches nothing else; every other
 /// call comes from the GUI thread, and one lock keeps the two apart. Whether a wave still
-/// sounds is read from the mixer's own place in it, so it is exact.
+/// sounds is read from the mixer's own place in it, so it is exact. While the device does
+/// not pull, waves and the tune wait where they are.
 class AudioMixer {
 public:
     /// Called on the audio thread, under the mixer's lock, when the tune has played to its
     /// end; `play` is the number of the play command that ended. It must only pass the news
     /// on (queue it for the GUI thread), never call back into the mixer.
     using TuneEndReport = std::function<void(unsigned play)>;
+    /// Called outside the mixer's lock, never on the audio thread, when a wave or the tune
+    /// starts: the device, resting while the mix is silent, is to pull again.
+    using WakeUp = std::function<void()>;
 
     /// Starts `wave` from its beginning, cutting off the wave still sounding; with `noStop`
     /// the new wave is dropped instead while another sounds. True when it started.
@@ -45,6 +49,10 @@ public:
     std::size_t TunePlace() const;
     bool TunePlaying() const;
 
+    /// Whether a wave sounds or the tune plays (also while it waits for frames).
+    bool Audible() const;
+    void SetWakeUp(WakeUp wakeUp);
+
     /// The audio callback: the next `frames` stereo frames of the mix into `out`.
     void Mix(std::int16_t* out, int frames);
 
@@ -60,4 +68,5 @@ private:
     bool tunePlaying_ = false;
     unsigned play_ = 0;
     TuneEndReport tuneEndReport_;
+    WakeUp wakeUp_;
 };
