@@ -54,8 +54,8 @@ int RunGame(GameApplication& application) {
     // One audio device mixes the sounds and the tune; without one the game runs silent.
     AudioMixer mixer;
     SdlAudioDevice audio{mixer};
-    MixerSoundPlayer sounds{mixer, audio.IsOpen()};
-    MixerMusicPlayer music{mixer, audio.IsOpen()};
+    MixerSoundPlayer sounds{mixer, audio.Available()};
+    MixerMusicPlayer music{mixer, audio.Available()};
     MessageBoxPrompt prompt;
     DesktopUrlOpener urls;
     HelpWindow help;

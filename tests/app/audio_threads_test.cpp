@@ -28,7 +28,7 @@ std::shared_ptr<const MixWave> Wave(const char* name, std::size_t frames) {
 TEST(AudioThreads, SoundsAndTheTunePlayStopAndCutWhileTheDeviceAndSynthesiserRun) {
     AudioMixer mixer;
     const auto device = AudioDeviceWithDriver(mixer, "dummy");
-    ASSERT_TRUE(device->IsOpen());
+    ASSERT_TRUE(device->Available());
     std::atomic<int> ends{0};
     mixer.SetTuneEndReport([&](unsigned) { ++ends; });
     TuneRenderer renderer("/usr/share/sounds/sf2/default-GM.sf2", ShortTune());
@@ -56,5 +56,34 @@ TEST(AudioThreads, SoundsAndTheTunePlayStopAndCutWhileTheDeviceAndSynthesiserRun
     mixer.SetTuneEndReport(nullptr);
     EXPECT_GT(soundsHeard, 0);
     EXPECT_GE(ends.load(), 2);
+}
+
+TEST(AudioThreads, TheDeviceClosesAndReopensManyTimesWhileSoundsAndTheTunePlayAndStop) {
+    AudioMixer mixer;
+    const auto device = AudioDeviceWithDriver(mixer, "dummy", std::chrono::milliseconds(20));
+    ASSERT_TRUE(device->Available());
+    std::atomic<int> ends{0};
+    mixer.SetTuneEndReport([&](unsigned) { ++ends; });
+    TuneRenderer renderer("/usr/share/sounds/sf2/default-GM.sf2", ShortTune());
+    mixer.SetTune(renderer.Tune());
+
+    const auto hit = Wave("HIT", 441), bounce = Wave("BOUNCE", 2205);
+    constexpr int kRounds = 15;
+    int closes = 0;
+    for (unsigned round = 1; round <= kRounds; ++round) {
+        // Sounds and the tune start while the device may still be closing or opening.
+        for (unsigned i = 1; i <= 10; ++i) {
+            mixer.PlayWave(i % 3 ? bounce : hit, i % 2 == 0);
+            if (i == 2 && round % 2) mixer.PlayTune(round);
+            if (i == 7) mixer.StopTune();
+            mixer.Audible();
+            std::this_thread::sleep_for(std::chrono::milliseconds(3));
+        }
+        closes += HappensSoon([&] { return !device->OpenNow(); });
+    }
+    mixer.PlayWave(bounce, false);
+    EXPECT_TRUE(HappensSoon([&] { return mixer.SoundingWave().empty(); }));
+    mixer.SetTuneEndReport(nullptr);
+    EXPECT_EQ(closes, kRounds);
 }
 }  // namespace

@@ -111,8 +111,8 @@ TEST(SoundMixing, TheWaveIsMixedOverTheTuneOnBothChannelsWithoutWrappingAround) 
 TEST(SoundMixing, WithoutAnAudioDeviceTheGameIsSilent) {
     AudioMixer mixer;
     const auto device = AudioDeviceWithDriver(mixer, "no-such-driver");
-    EXPECT_FALSE(device->IsOpen());
-    MixerSoundPlayer sounds{mixer, device->IsOpen()};
+    EXPECT_FALSE(device->Available());
+    MixerSoundPlayer sounds{mixer, device->Available()};
     sounds.Play("Hit", false);
     EXPECT_EQ(mixer.SoundingWave(), "");
 }
