@@ -352,23 +352,24 @@ void TForm1::InvertAimLine(const AimLine& line) {
     client_->update(touched & QRect(0, 0, kClientWidth, kSceneHeight));
 }
 
-// The balls are painted over the grass, shown, and the grass is laid again for the next frame.
-// Over plain grass only the boxes of this frame's and the last frame's balls and shadows
-// change, so only they are copied and cleared, and the window repaints their bounding box
-// once; the first frame after anything else shows and clears the whole picture.
+// The first frame after anything else paints the balls over the back buffer, shows the whole
+// picture and lays grass over all of it. From then on the back buffer holds plain grass, and
+// each frame works on the window's picture alone: it lays grass over the last frame's balls
+// and shadows, paints the new ones, and the window repaints the bounding box of what changed.
+// The small grass tile stays in the cache, where copying from the whole back buffer would not.
 void TForm1::ShowAttract(const AttractPicture& picture) {
-    PaintAttract(pictures_.backBuffer, pictures_.ball, picture);
     std::vector<QRect> drawn = AttractBoxes(picture);
     if (attractOnGrass_) {
         QRect changed;
-        for (const std::vector<QRect>* boxes : {&drawn, &lastAttract_})
-            for (const QRect& box : *boxes) {
-                CopyToSurface(box);
-                changed |= box;
-            }
+        for (const QRect& box : lastAttract_) {
+            LayGrass(surface_, pictures_.grassTile, box);
+            changed |= box;
+        }
+        PaintAttract(surface_, pictures_.ball, picture);
+        for (const QRect& box : drawn) changed |= box;
         client_->update(changed & QRect(0, 0, kClientWidth, kSceneHeight));
-        for (const QRect& box : drawn) LayGrass(pictures_.backBuffer, pictures_.grassTile, box);
     } else {
+        PaintAttract(pictures_.backBuffer, pictures_.ball, picture);
         PresentFrame();
         DrawBackground(pictures_.backBuffer, pictures_.grassTile);
         attractOnGrass_ = true;
