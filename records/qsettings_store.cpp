@@ -26,7 +26,9 @@ std::unique_ptr<QSettings> QSettingsStore::MakeSettings() const {
 KeyValueStore::OpenResult QSettingsStore::Open() {
     settings_.reset();
     settings_ = MakeSettings();
-    settings_->allKeys();  // parses the whole file, so that its status tells of damage
+    // Parses every section of the file, so that the status tells of damage; asking for the
+    // groups (there are none) spares listing and sorting the 1,922 keys.
+    settings_->childGroups();
     damaged_ = settings_->status() == QSettings::FormatError;
     switch (settings_->status()) {
         case QSettings::NoError:
@@ -41,7 +43,7 @@ KeyValueStore::OpenResult QSettingsStore::Open() {
 
 // A file of any content, even one that yields no values, is something stored.
 bool QSettingsStore::IsEmpty() {
-    return settings_->allKeys().isEmpty() && QFileInfo(path_).size() == 0;
+    return QFileInfo(path_).size() == 0 && settings_->allKeys().isEmpty();
 }
 
 // Values read back from the file are text; values written in this session keep their type.
@@ -93,7 +95,7 @@ bool QSettingsStore::Lock() {
     // A fresh view of the file, as another copy of the game may have replaced it.
     settings_.reset();
     settings_ = MakeSettings();
-    settings_->allKeys();
+    settings_->childGroups();
     if (damaged_ || settings_->status() == QSettings::FormatError) SetAsideDamagedFile();
     return true;
 }
