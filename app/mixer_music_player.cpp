@@ -11,8 +11,8 @@
 #include "app/midi_file_check.h"
 #include "app/synth_log.h"
 
-MixerMusicPlayer::MixerMusicPlayer(AudioMixer& mixer, bool deviceOpen, std::string soundFont)
-    : mixer_(mixer), deviceOpen_(deviceOpen), soundFont_(std::move(soundFont)) {}
+MixerMusicPlayer::MixerMusicPlayer(AudioMixer& mixer, bool deviceAvailable, std::string soundFont)
+    : mixer_(mixer), deviceAvailable_(deviceAvailable), soundFont_(std::move(soundFont)) {}
 
 MixerMusicPlayer::~MixerMusicPlayer() {
     if (!renderer_) return;
@@ -21,7 +21,7 @@ MixerMusicPlayer::~MixerMusicPlayer() {
 }
 
 bool MixerMusicPlayer::Open(const std::string& file) {
-    if (mode_ != Mode::NotOpen || !deviceOpen_) return false;
+    if (mode_ != Mode::NotOpen || !deviceAvailable_) return false;
     // A sound font not installed is a quiet "cannot be opened"; a damaged one makes the
     // synthesiser say why, in one line.
     if (!QFileInfo::exists(QString::fromStdString(soundFont_))) return false;

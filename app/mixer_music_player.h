@@ -16,9 +16,9 @@
 /// A closed player ignores every command.
 class MixerMusicPlayer : public MusicPlayer {
 public:
-    /// `deviceOpen`: whether an audio device pulls `mixer`; `soundFont` is the General MIDI
-    /// sound font to play with.
-    MixerMusicPlayer(AudioMixer& mixer, bool deviceOpen,
+    /// `deviceAvailable`: whether an audio device pulls `mixer` (it rests while the mix is
+    /// silent); `soundFont` is the General MIDI sound font to play with.
+    MixerMusicPlayer(AudioMixer& mixer, bool deviceAvailable,
                      std::string soundFont = "/usr/share/sounds/sf2/default-GM.sf2");
     ~MixerMusicPlayer() override;
 
@@ -36,7 +36,7 @@ private:
     void Completed();
 
     AudioMixer& mixer_;
-    bool deviceOpen_;
+    bool deviceAvailable_;
     std::string soundFont_;
     std::unique_ptr<TuneRenderer> renderer_;
     Mode mode_ = Mode::NotOpen;

@@ -22,8 +22,8 @@ static void InitSoundResources() {
     Q_INIT_RESOURCE(sounds);
 }
 
-MixerSoundPlayer::MixerSoundPlayer(AudioMixer& mixer, bool deviceOpen)
-    : mixer_(mixer), deviceOpen_(deviceOpen) {
+MixerSoundPlayer::MixerSoundPlayer(AudioMixer& mixer, bool deviceAvailable)
+    : mixer_(mixer), deviceAvailable_(deviceAvailable) {
     InitSoundResources();
     for (const char* name : kWaveNames) {
         QFile file(QStringLiteral(":/sounds/%1.wav").arg(name));
@@ -42,7 +42,7 @@ MixerSoundPlayer::MixerSoundPlayer(AudioMixer& mixer, bool deviceOpen)
 }
 
 void MixerSoundPlayer::Play(const std::string& name, bool noStop) {
-    if (!deviceOpen_) return;
+    if (!deviceAvailable_) return;
     const auto found = waves_.find(Lower(name));
     if (found != waves_.end()) mixer_.PlayWave(found->second, noStop);
 }

@@ -12,14 +12,15 @@
 /// another sounds. Without an audio device the game is silent.
 class MixerSoundPlayer : public SoundPlayer {
 public:
-    /// `deviceOpen`: whether an audio device pulls `mixer`.
-    MixerSoundPlayer(AudioMixer& mixer, bool deviceOpen);
+    /// `deviceAvailable`: whether an audio device pulls `mixer` (it rests while the mix is
+    /// silent).
+    MixerSoundPlayer(AudioMixer& mixer, bool deviceAvailable);
 
     /// Plays `name` (not case-sensitive); an unknown name is ignored.
     void Play(const std::string& name, bool noStop) override;
 
 private:
     AudioMixer& mixer_;
-    bool deviceOpen_;
+    bool deviceAvailable_;
     std::map<std::string, std::shared_ptr<const MixWave>> waves_;  // by lower-case name
 };

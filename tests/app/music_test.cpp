@@ -132,7 +132,7 @@ TEST_F(MusicPlayerTest, WhatCannotBeOpenedLeavesThePlayerClosedAndSilent) {
     const std::string kFont = "/usr/share/sounds/sf2/default-GM.sf2";
     const struct {
         const char* what;
-        bool deviceOpen;
+        bool deviceAvailable;
         std::string soundFont;
         std::string file;
         std::string said;  // on stderr
@@ -150,7 +150,7 @@ TEST_F(MusicPlayerTest, WhatCannotBeOpenedLeavesThePlayerClosedAndSilent) {
              "music\n"},
     };
     for (const auto& c : cases) {
-        MixerMusicPlayer player(device.mixer, c.deviceOpen, c.soundFont);
+        MixerMusicPlayer player(device.mixer, c.deviceAvailable, c.soundFont);
         int reports = 0;
         player.NotifyOnce([&] { ++reports; });
         testing::internal::CaptureStderr();
