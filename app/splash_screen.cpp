@@ -128,9 +128,7 @@ void TForm7::SaveUnderBall() {
 }
 
 void TForm7::DrawBall() {
-    const int width = splashBallRect_.width(), height = splashBallRect_.height();
-    BlitRect(splashBallMask_, 0, 0, surface_, splashBallX_, kBallTop, width, height, RasterOp::And);
-    BlitRect(splashBall_, 0, 0, surface_, splashBallX_, kBallTop, width, height, RasterOp::Or);
+    StampMasked(splashBallMask_, splashBall_, 0, 0, surface_, splashBallX_, kBallTop);
     ShowSurface();
 }
 

@@ -18,10 +18,8 @@ void SaveUnderBall(const QImage& backBuffer, float x, float y, BallImages& image
 
 void StampBall(QImage& backBuffer, const BallImages& images, float x, float y) {
     const PixelBox box = SpriteBox(x, y);
-    BlitRect(images.mask, 0, 0, backBuffer, box.x, box.y, images.mask.width(), images.mask.height(),
-             RasterOp::And);
-    BlitRect(images.sheet, 16 * BallFrameIndex(x), 16 * BallFrameIndex(y), backBuffer, box.x, box.y,
-             images.mask.width(), images.mask.height(), RasterOp::Or);
+    StampMasked(images.mask, images.sheet, 16 * BallFrameIndex(x), 16 * BallFrameIndex(y),
+                backBuffer, box.x, box.y);
 }
 
 void DrawBall(QImage& backBuffer, const BallMove& move, BallImages& images) {
