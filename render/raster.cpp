@@ -30,8 +30,9 @@ void BlitRect(const QImage& source, int sourceX, int sourceY, QImage& target, in
 void StampMasked(const QImage& mask, const QImage& sheet, int spriteX, int spriteY, QImage& target,
                  int targetX, int targetY) {
     const int skipLeft = std::max(0, -targetX), skipTop = std::max(0, -targetY);
-    const int right = std::min(mask.width(), target.width() - targetX);
-    const int bottom = std::min(mask.height(), target.height() - targetY);
+    const int right = std::min({mask.width(), sheet.width() - spriteX, target.width() - targetX});
+    const int bottom =
+        std::min({mask.height(), sheet.height() - spriteY, target.height() - targetY});
     if (right <= skipLeft || bottom <= skipTop) return;
     const qsizetype maskStride = mask.bytesPerLine(), sheetStride = sheet.bytesPerLine();
     const qsizetype outStride = target.bytesPerLine();

@@ -10,6 +10,7 @@ void BlitRect(const QImage& source, int sourceX, int sourceY, QImage& target, in
 
 // Lays a sprite through its mask in one pass: target AND mask, then OR sprite, kept opaque.
 // The mask is white where the target shows through and black where the sprite goes; it
-// starts at (0, 0) and gives the size. The sprite starts at (spriteX, spriteY) of its sheet.
+// starts at (0, 0) and gives the size. The sprite starts at (spriteX, spriteY) of its sheet,
+// and is cut where the sheet ends.
 void StampMasked(const QImage& mask, const QImage& sheet, int spriteX, int spriteY, QImage& target,
                  int targetX, int targetY);

@@ -21,21 +21,24 @@ QImage Sheet() {
 TEST(StampMasked, GivesTheAndThenOrPixelsAndClipsAtEveryEdge) {
     const QImage mask = Mask(), sheet = Sheet();
     const QRgb ground = qRgb(90, 140, 60);
-    for (const QPoint at :
-         {QPoint(3, 2), QPoint(-2, -1), QPoint(9, 8), QPoint(-5, 3), QPoint(12, 0)}) {
-        QImage target(12, 10, QImage::Format_RGB32);
-        target.fill(ground);
-        StampMasked(mask, sheet, 5, 0, target, at.x(), at.y());
-        for (int y = 0; y < target.height(); ++y)
-            for (int x = 0; x < target.width(); ++x) {
-                const QPoint inSprite = QPoint(x, y) - at;
-                QRgb expected = ground;
-                if (mask.rect().contains(inSprite))
-                    expected =
-                        (ground & mask.pixel(inSprite)) | sheet.pixel(inSprite + QPoint(5, 0));
-                ASSERT_EQ(target.pixel(x, y), expected)
-                    << "sprite at " << at.x() << "," << at.y() << ", pixel " << x << "," << y;
-            }
-    }
+    // The second sprite starts 3 columns before the sheet's right edge, so only 3 are laid.
+    for (const int spriteX : {5, 7})
+        for (const QPoint at :
+             {QPoint(3, 2), QPoint(-2, -1), QPoint(9, 8), QPoint(-5, 3), QPoint(12, 0)}) {
+            QImage target(12, 10, QImage::Format_RGB32);
+            target.fill(ground);
+            StampMasked(mask, sheet, spriteX, 0, target, at.x(), at.y());
+            for (int y = 0; y < target.height(); ++y)
+                for (int x = 0; x < target.width(); ++x) {
+                    const QPoint inSprite = QPoint(x, y) - at;
+                    const QPoint inSheet = inSprite + QPoint(spriteX, 0);
+                    QRgb expected = ground;
+                    if (mask.rect().contains(inSprite) && sheet.rect().contains(inSheet))
+                        expected = (ground & mask.pixel(inSprite)) | sheet.pixel(inSheet);
+                    ASSERT_EQ(target.pixel(x, y), expected)
+                        << "sprite " << spriteX << " at " << at.x() << "," << at.y() << ", pixel "
+                        << x << "," << y;
+                }
+        }
 }
 }  // namespace
